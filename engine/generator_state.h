@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The verse engine, from the user's text to the verses:
+//
+//   word-list text --ParseWordList--> WordList, LastEntryIndex
+//   InitWordTables ----------------> ArticleTable, Prepositions, VerbEndings
+//   ComposeVerse (RandomSource) ----> EntryGenders, one more verse in VerseText
+//   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
+//   (or the too-few-words message) to the window through VerseWindow.
+//
+// Everything lives in one GeneratorState that the window owns for its life;
+// nothing in the engine is global and nothing touches a toolkit.
+
+#include "engine/grammar.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace wumpel {
+
+inline constexpr std::size_t ArticleCellCount = GenderCount * GrammaticalCaseCount * ArticleKindCount;
+inline constexpr std::size_t PrepositionCount = 15;
+inline constexpr std::size_t VerbEndingCount = 8;
+inline constexpr std::size_t WordListCapacity = 26;
+
+// A verse needs nine different entries, so index 8 is the least usable last index.
+inline constexpr std::int16_t MinimumLastEntryIndex = 8;
+
+struct WordEntry {
+    std::u16string Article;
+    std::u16string Noun;
+};
+
+struct GeneratorState {
+    std::array<std::u16string, ArticleCellCount> ArticleTable{};
+    std::array<std::u16string, PrepositionCount> Prepositions{};
+    std::array<std::u16string, VerbEndingCount> VerbEndings{};
+
+    // Slots above LastEntryIndex keep what an earlier parse left and are never read.
+    std::array<WordEntry, WordListCapacity> WordList{};
+    std::int16_t LastEntryIndex = 0;
+
+    // Written only by the composer, so a gender learnt in one verse outlives later parses.
+    std::array<Gender, WordListCapacity> EntryGenders{};
+
+    std::u16string VerseText;
+};
+
+} // namespace wumpel

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/random_source.h"
+
+#include <chrono>
+#include <random>
+
+namespace wumpel {
+namespace {
+
+// SplitMix64 spreads any 64-bit value (a seed, a clock reading) over all bits.
+std::uint64_t SplitMix64(std::uint64_t& x)
+{
+    x += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = x;
+    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31U);
+}
+
+constexpr std::uint64_t RotateLeft(std::uint64_t x, unsigned k)
+{
+    return (x << k) | (x >> (64U - k));
+}
+
+std::uint64_t ClockTicks()
+{
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+} // namespace
+
+Xoshiro256StarStar::Xoshiro256StarStar(std::uint64_t seed)
+{
+    for (std::uint64_t& word : m_state) {
+        word = SplitMix64(seed);
+    }
+}
+
+std::uint64_t Xoshiro256StarStar::NextBits()
+{
+    const std::uint64_t result = RotateLeft(m_state[1] * 5U, 7U) * 9U;
+    const std::uint64_t t = m_state[1] << 17U;
+    m_state[2] ^= m_state[0];
+    m_state[3] ^= m_state[1];
+    m_state[1] ^= m_state[2];
+    m_state[0] ^= m_state[3];
+    m_state[2] ^= t;
+    m_state[3] = RotateLeft(m_state[3], 45U);
+    return result;
+}
+
+void Xoshiro256StarStar::Mix(std::uint64_t value)
+{
+    std::uint64_t spread = value;
+    m_state[0] ^= SplitMix64(spread);
+    m_state[1] ^= SplitMix64(spread);
+    // The all-zero state is the one state xoshiro never leaves.
+    if ((m_state[0] | m_state[1] | m_state[2] | m_state[3]) == 0) {
+        m_state[0] = SplitMix64(spread);
+    }
+}
+
+ClockRandomSource::ClockRandomSource() : m_generator((std::uint64_t{std::random_device{}()} << 32U) ^ ClockTicks())
+{
+}
+
+void ClockRandomSource::Reseed()
+{
+    m_generator.Mix(ClockTicks());
+}
+
+} // namespace wumpel

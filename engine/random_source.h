@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace wumpel {
+
+// The composer's only source of chance: reseeded at the start of every verse,
+// then drawn from once per decision.
+class RandomSource {
+public:
+    RandomSource() = default;
+    RandomSource(const RandomSource&) = default;
+    RandomSource(RandomSource&&) = default;
+    RandomSource& operator=(const RandomSource&) = default;
+    RandomSource& operator=(RandomSource&&) = default;
+    virtual ~RandomSource() = default;
+
+    virtual void Reseed() = 0;
+    // Uniform in [0, 1).
+    virtual float Next() = 0;
+};
+
+// xoshiro256**: small state, fast, and good enough for verses.
+class Xoshiro256StarStar {
+public:
+    explicit Xoshiro256StarStar(std::uint64_t seed);
+
+    std::uint64_t NextBits();
+    // Folds a value into the current state, so what came before still counts.
+    void Mix(std::uint64_t value);
+    // The top 24 bits as a float: exactly representable, uniform in [0, 1).
+    float NextUnitFloat() { return static_cast<float>(NextBits() >> 40U) * 0x1.0p-24F; }
+
+private:
+    std::array<std::uint64_t, 4> m_state{};
+};
+
+// The program's source: every reseed mixes the clock into the running state, so
+// two verses composed within one clock tick still differ.
+class ClockRandomSource final : public RandomSource {
+public:
+    ClockRandomSource();
+
+    void Reseed() override;
+    float Next() override { return m_generator.NextUnitFloat(); }
+
+private:
+    Xoshiro256StarStar m_generator;
+};
+
+// Reproducible: a fixed start state, and reseeding mixes nothing in.
+class SeededRandomSource final : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint64_t seed) : m_generator(seed) {}
+
+    void Reseed() override {}
+    float Next() override { return m_generator.NextUnitFloat(); }
+
+private:
+    Xoshiro256StarStar m_generator;
+};
+
+} // namespace wumpel
