@@ -14,7 +14,9 @@ readonly jobs="$(nproc)"
 # Everything the build and the tests need, from Debian's own packages.
 readonly packages=(
     build-essential cmake
-    libgtest-dev libgmock-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libgl-dev fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 as_root() {
