@@ -22,7 +22,8 @@
 
 namespace wumpel {
 
-inline constexpr std::size_t ArticleCellCount = GenderCount * GrammaticalCaseCount * ArticleKindCount;
+inline constexpr std::size_t ArticleCellCount =
+    GenderCount * GrammaticalCaseCount * ArticleKindCount;
 inline constexpr std::size_t PrepositionCount = 15;
 inline constexpr std::size_t VerbEndingCount = 8;
 inline constexpr std::size_t WordListCapacity = 26;

@@ -62,7 +62,8 @@ void Xoshiro256StarStar::Mix(std::uint64_t value)
     }
 }
 
-ClockRandomSource::ClockRandomSource() : m_generator((std::uint64_t{std::random_device{}()} << 32U) ^ ClockTicks())
+ClockRandomSource::ClockRandomSource()
+    : m_generator((std::uint64_t{std::random_device{}()} << 32U) ^ ClockTicks())
 {
 }
 

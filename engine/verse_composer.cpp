@@ -88,8 +88,8 @@ void AppendSlots(GeneratorState& state, const DrawnEntries& drawn, RandomSource&
         } else {
             text += slot.Lead;
         }
-        text += Article(state, state.EntryGenders.at(entry), slot.Case,
-                        DrawArticleKind(random.Next()));
+        text +=
+            Article(state, state.EntryGenders.at(entry), slot.Case, DrawArticleKind(random.Next()));
         text += u' ';
         text += state.WordList.at(entry).Noun;
         text += slot.Tail;

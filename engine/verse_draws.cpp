@@ -21,7 +21,8 @@ float CheckedDraw(float r)
 
 std::size_t OffsetFloor(double scale, float r, double offset)
 {
-    return static_cast<std::size_t>(std::floor(scale * static_cast<double>(CheckedDraw(r)) + offset));
+    return static_cast<std::size_t>(
+        std::floor(scale * static_cast<double>(CheckedDraw(r)) + offset));
 }
 
 int KindByLogarithm(float r)

@@ -15,8 +15,8 @@ constexpr std::u16string_view LineBreak = u"\r\n";
 class TerminatedText {
 public:
     explicit TerminatedText(std::u16string_view text)
-        : m_text(text), m_length(text.ends_with(LineBreak) ? text.size()
-                                                           : text.size() + LineBreak.size())
+        : m_text(text),
+          m_length(text.ends_with(LineBreak) ? text.size() : text.size() + LineBreak.size())
     {
     }
 

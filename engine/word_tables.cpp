@@ -23,8 +23,8 @@ constexpr std::array<std::array<std::array<std::u16string_view, GenderCount>, Gr
     }};
 
 constexpr std::array<std::u16string_view, PrepositionCount> PrepositionTexts = {
-    u" aus ", u" bei ",    u" mit ",  u" nach ",  u" von ", u" zu ",  u" an ",      u" auf ",
-    u" hinter ", u" neben ", u" in ", u" über ", u" unter ", u" vor ", u" zwischen "};
+    u" aus ",    u" bei ",   u" mit ", u" nach ", u" von ",   u" zu ",  u" an ",      u" auf ",
+    u" hinter ", u" neben ", u" in ",  u" über ", u" unter ", u" vor ", u" zwischen "};
 
 constexpr std::array<std::u16string_view, VerbEndingCount> VerbEndingTexts = {
     u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",

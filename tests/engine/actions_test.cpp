@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/actions.h"
+#include "tests/engine/fake_verse_window.h"
+#include "tests/engine/scripted_random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+namespace wumpel {
+namespace {
+
+using testing_support::FakeVerseWindow;
+using testing_support::ScriptedRandomSource;
+
+constexpr std::u16string_view NineEntries =
+    u"der A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\ndas F\r\nder G\r\ndie H\r\ndas I\r\n";
+constexpr std::u16string_view EightEntries =
+    u"der A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\ndas F\r\nder G\r\ndie H\r\n";
+constexpr std::u16string_view OtherNineEntries =
+    u"der P\r\ndie Q\r\ndas R\r\nder S\r\ndie T\r\ndas U\r\nder V\r\ndie W\r\ndas X\r\n";
+
+std::size_t VerseCount(std::u16string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t pos = text.find(u"\r\n\r\n"); pos != std::u16string_view::npos;
+         pos = text.find(u"\r\n\r\n", pos + 4)) {
+        ++count;
+    }
+    return count;
+}
+
+class ActionsTest : public testing::Test {
+protected:
+    GeneratorState state;
+    FakeVerseWindow window;
+    SeededRandomSource random{2026};
+};
+
+TEST_F(ActionsTest, ApplyWithNineEntriesShowsOneVerse)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    EXPECT_EQ(state.LastEntryIndex, 8);
+    EXPECT_EQ(VerseCount(state.VerseText), 1U);
+    EXPECT_EQ(window.Output, state.VerseText);
+    EXPECT_EQ(window.Reads, 1U);
+    EXPECT_EQ(window.Replacements, 1U);
+}
+
+TEST_F(ActionsTest, EachAppendAddsOneVerseAndShowsThemAll)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    for (std::size_t clicks = 1; clicks <= 4; ++clicks) {
+        const std::u16string before = state.VerseText;
+        AppendVerse(state, window, random);
+        ASSERT_TRUE(state.VerseText.starts_with(before));
+        EXPECT_EQ(VerseCount(state.VerseText), clicks + 1);
+        EXPECT_EQ(window.Output, state.VerseText);
+    }
+    EXPECT_EQ(window.Reads, 1U) << "appending never reads the word list";
+}
+
+TEST_F(ActionsTest, StartNewTextGoesBackToOneVerse)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    AppendVerse(state, window, random);
+    AppendVerse(state, window, random);
+    StartNewText(state, window, random);
+    EXPECT_EQ(VerseCount(state.VerseText), 1U);
+    EXPECT_EQ(window.Output, state.VerseText);
+}
+
+TEST_F(ActionsTest, TooShortAListShowsTheMessageAndKeepsTheVerses)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    AppendVerse(state, window, random);
+    const std::u16string verses = state.VerseText;
+
+    window.WordList = EightEntries;
+    ApplyWordList(state, window, random);
+    EXPECT_EQ(window.Output, u"es sind zu wenig wörter eingegeben, bitte ergänzen sie weitere");
+    EXPECT_EQ(state.VerseText, verses);
+    EXPECT_EQ(state.LastEntryIndex, 7) << "the short list has replaced the old one";
+
+    // The kept verses are never shown again: both other actions refuse too.
+    AppendVerse(state, window, random);
+    EXPECT_EQ(window.Output, TooFewWordsMessage);
+    EXPECT_EQ(state.VerseText, verses);
+    StartNewText(state, window, random);
+    EXPECT_EQ(window.Output, TooFewWordsMessage);
+    EXPECT_TRUE(state.VerseText.empty());
+
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    EXPECT_EQ(VerseCount(state.VerseText), 1U);
+    EXPECT_EQ(window.Output, state.VerseText);
+}
+
+TEST_F(ActionsTest, EmptyWordListShowsTheMessage)
+{
+    window.WordList.clear();
+    ApplyWordList(state, window, random);
+    EXPECT_EQ(window.Output, TooFewWordsMessage);
+    EXPECT_EQ(state.LastEntryIndex, -1);
+    EXPECT_TRUE(state.VerseText.empty());
+}
+
+TEST_F(ActionsTest, ApplyFillsTheTablesEvenForTooShortAList)
+{
+    window.WordList = EightEntries;
+    ApplyWordList(state, window, random);
+    EXPECT_EQ(state.Prepositions.at(11), u" über ");
+    EXPECT_EQ(state.VerbEndings.at(5), u" verschlingt.");
+}
+
+TEST_F(ActionsTest, ClicksBeforeAnyApplyShowTheMessage)
+{
+    AppendVerse(state, window, random);
+    EXPECT_EQ(window.Output, TooFewWordsMessage);
+    window.Output = u" noch leer\r\n";
+    StartNewText(state, window, random);
+    EXPECT_EQ(window.Output, TooFewWordsMessage);
+    EXPECT_TRUE(state.VerseText.empty());
+}
+
+TEST_F(ActionsTest, AppendUsesTheListTakenOverLast)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    window.WordList = OtherNineEntries;
+    AppendVerse(state, window, random);
+    AppendVerse(state, window, random);
+    for (const char16_t noun : std::u16string_view(u"PQRSTUVWX")) {
+        EXPECT_EQ(state.VerseText.find(std::u16string(u" ") + noun + u" "), std::u16string::npos);
+    }
+
+    ApplyWordList(state, window, random);
+    EXPECT_NE(state.VerseText.find(u" P "), std::u16string::npos);
+    EXPECT_EQ(state.VerseText.find(u" A "), std::u16string::npos);
+}
+
+TEST_F(ActionsTest, TheSameSeedGivesTheSameText)
+{
+    window.WordList = NineEntries;
+    ApplyWordList(state, window, random);
+    AppendVerse(state, window, random);
+
+    GeneratorState otherState;
+    FakeVerseWindow otherWindow;
+    SeededRandomSource otherRandom{2026};
+    otherWindow.WordList = NineEntries;
+    ApplyWordList(otherState, otherWindow, otherRandom);
+    AppendVerse(otherState, otherWindow, otherRandom);
+    EXPECT_EQ(otherWindow.Output, window.Output);
+}
+
+TEST(ActionFailure, AFailingDrawLeavesTheOutputAsItWas)
+{
+    GeneratorState state;
+    FakeVerseWindow window;
+    window.WordList = NineEntries;
+    SeededRandomSource seeded{1};
+    ApplyWordList(state, window, seeded);
+    const std::u16string shown = window.Output;
+    const std::u16string verses = state.VerseText;
+
+    ScriptedRandomSource broken{0.5F, 1.5F};
+    EXPECT_THROW(AppendVerse(state, window, broken), std::out_of_range);
+    EXPECT_EQ(window.Output, shown);
+    EXPECT_EQ(state.VerseText, verses);
+    EXPECT_EQ(window.Replacements, 1U);
+}
+
+} // namespace
+} // namespace wumpel

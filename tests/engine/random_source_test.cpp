@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace wumpel {
+namespace {
+
+constexpr std::size_t SequenceLength = 20;
+
+std::array<float, SequenceLength> Take(RandomSource& random)
+{
+    std::array<float, SequenceLength> values{};
+    for (float& value : values) {
+        value = random.Next();
+    }
+    return values;
+}
+
+TEST(SeededRandomSource, RepeatsItsSequenceForTheSameSeed)
+{
+    SeededRandomSource first(12345);
+    SeededRandomSource second(12345);
+    EXPECT_EQ(Take(first), Take(second));
+}
+
+TEST(SeededRandomSource, DiffersBetweenSeeds)
+{
+    SeededRandomSource first(1);
+    SeededRandomSource second(2);
+    EXPECT_NE(Take(first), Take(second));
+}
+
+TEST(SeededRandomSource, ReseedMixesNothingIn)
+{
+    SeededRandomSource plain(99);
+    SeededRandomSource reseeded(99);
+    const auto expected = Take(plain);
+    reseeded.Reseed();
+    EXPECT_EQ(Take(reseeded), expected);
+}
+
+TEST(SeededRandomSource, YieldsMultiplesOfTwoToTheMinus24InTheUnitInterval)
+{
+    SeededRandomSource random(0);
+    float smallest = 1.0F;
+    float largest = 0.0F;
+    for (int i = 0; i < 100'000; ++i) {
+        const float r = random.Next();
+        ASSERT_GE(r, 0.0F);
+        ASSERT_LT(r, 1.0F);
+        const float scaled = r * 0x1.0p24F;
+        ASSERT_EQ(scaled, std::floor(scaled));
+        smallest = std::min(smallest, r);
+        largest = std::max(largest, r);
+    }
+    EXPECT_LT(smallest, 0.001F);
+    EXPECT_GT(largest, 0.999F);
+}
+
+TEST(ClockRandomSource, ReseedsWithinOneClockTickStillDiffer)
+{
+    ClockRandomSource random;
+    random.Reseed();
+    const auto first = Take(random);
+    random.Reseed();
+    const auto second = Take(random);
+    random.Reseed();
+    EXPECT_NE(first, second);
+    EXPECT_NE(Take(random), second);
+}
+
+TEST(ClockRandomSource, TwoSourcesStartApart)
+{
+    ClockRandomSource first;
+    ClockRandomSource second;
+    EXPECT_NE(Take(first), Take(second));
+}
+
+TEST(Xoshiro256StarStar, MixingChangesTheSequenceButKeepsItWorking)
+{
+    Xoshiro256StarStar plain(5);
+    Xoshiro256StarStar mixed(5);
+    mixed.Mix(0);
+    EXPECT_NE(plain.NextBits(), mixed.NextBits());
+    std::uint64_t seen = 0;
+    for (int i = 0; i < 64; ++i) {
+        seen |= mixed.NextBits();
+    }
+    EXPECT_EQ(seen, ~std::uint64_t{0}) << "every bit position should turn up";
+}
+
+} // namespace
+} // namespace wumpel

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "engine/random_source.h"
+
+#include <cstddef>
+#include <initializer_list>
+#include <stdexcept>
+#include <vector>
+
+namespace wumpel::testing_support {
+
+// Hands out exactly the draws a test lists, so a test can name every choice the
+// composer makes. Running out is a test failure, not a silent wrap-around.
+class ScriptedRandomSource final : public RandomSource {
+public:
+    ScriptedRandomSource() = default;
+    ScriptedRandomSource(std::initializer_list<float> draws) : m_draws(draws) {}
+
+    void Append(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
+    void Append(const std::vector<float>& draws)
+    {
+        m_draws.insert(m_draws.end(), draws.begin(), draws.end());
+    }
+
+    void Reseed() override { ++m_reseeds; }
+    float Next() override
+    {
+        if (m_next >= m_draws.size()) {
+            throw std::logic_error("scripted random source ran out of draws");
+        }
+        return m_draws.at(m_next++);
+    }
+
+    std::size_t Remaining() const { return m_draws.size() - m_next; }
+    std::size_t Reseeds() const { return m_reseeds; }
+
+private:
+    std::vector<float> m_draws;
+    std::size_t m_next = 0;
+    std::size_t m_reseeds = 0;
+};
+
+} // namespace wumpel::testing_support

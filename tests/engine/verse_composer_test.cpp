@@ -1,0 +1,277 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/verse_composer.h"
+#include "engine/word_list_parser.h"
+#include "engine/word_tables.h"
+#include "tests/engine/scripted_random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace wumpel {
+namespace {
+
+using testing_support::ScriptedRandomSource;
+
+constexpr std::u16string_view FirstExampleList =
+    u"Der Gott\r\nDie Hölle\r\nDer Himmel\r\ndie Disko\r\nDas Geld\r\nDie Liebe\r\n"
+    u"Der Tod\r\nDas Elend\r\nDie Güte\r\nDas Vergnügen\r\n";
+
+// Draws that pick a given value from each formula, inside its bin.
+float EntryDraw(int index, int lastEntryIndex)
+{
+    return static_cast<float>(index) / (static_cast<float>(lastEntryIndex) + 0.5F);
+}
+constexpr float Definite = 0.9F;
+constexpr float Indefinite = 0.3F;
+constexpr float Negative = 0.1F;
+constexpr float NoArticle = 0.01F;
+// floor(n r + 0.6) is i for r in [(i - 0.6) / n, (i + 0.4) / n); bin 0 starts at 0.
+float OffsetDraw(int index, float n)
+{
+    return (index == 0 ? 0.2F : static_cast<float>(index) - 0.1F) / n;
+}
+float PrepositionDraw(int index)
+{
+    return OffsetDraw(index, 14.0F);
+}
+float VerbDraw(int index)
+{
+    return OffsetDraw(index, 7.0F);
+}
+
+GeneratorState StateWith(std::u16string_view list)
+{
+    GeneratorState state;
+    InitWordTables(state);
+    ParseWordList(state, list);
+    return state;
+}
+
+// The nine entry draws for entries 0..8, then one kind per slot with the
+// preposition and verb ending at their places.
+ScriptedRandomSource VerseScript(const std::vector<int>& entries, int lastEntryIndex,
+                                 const std::vector<float>& kinds, int preposition, int verb)
+{
+    ScriptedRandomSource random;
+    for (const int entry : entries) {
+        random.Append({EntryDraw(entry, lastEntryIndex)});
+    }
+    for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
+        if (slot == 7) {
+            random.Append({PrepositionDraw(preposition)});
+        }
+        random.Append({kinds.at(slot)});
+    }
+    random.Append({VerbDraw(verb)});
+    return random;
+}
+
+const std::vector<float> AllDefinite(9, Definite);
+
+TEST(ComposeVerse, WritesTheVerseTheDrawsDescribe)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 8, 4);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über den Himmel springt\r\n"
+                               u"und die Disko in dem Geld die Liebe verschlingt,\r\n"
+                               u"dann der Tod hinter dem Elend als die Güte winkt.\r\n"
+                               u"\r\n");
+    EXPECT_EQ(random.Remaining(), 0U) << "a verse without replacements takes exactly 20 draws";
+    EXPECT_EQ(random.Reseeds(), 1U);
+}
+
+TEST(ComposeVerse, AppendsToWhatIsThere)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    state.VerseText = u"vorher\r\n";
+    ScriptedRandomSource random = VerseScript({9, 8, 7, 6, 5, 4, 3, 2, 1}, 9, AllDefinite, 0, 0);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"vorher\r\n"
+                               u"Wenn das Vergnügen mit der Güte über das Elend springt\r\n"
+                               u"und der Tod in der Liebe das Geld verschlingt,\r\n"
+                               u"dann die Disko aus dem Himmel als die Hölle erklingt.\r\n"
+                               u"\r\n");
+}
+
+TEST(ComposeVerse, DeclinesEachSlotForItsCaseAndKind)
+{
+    GeneratorState state = StateWith(u"der A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\n"
+                                     u"das F\r\nder G\r\ndie H\r\ndas I\r\n");
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8,
+                                              {Negative, Indefinite, Negative, Indefinite, Negative,
+                                               Indefinite, Negative, Negative, Indefinite},
+                                              14, 7);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn kein A mit einer B über kein C springt\r\n"
+                               u"und ein D in keiner E ein F verschlingt,\r\n"
+                               u"dann kein G zwischen keiner H als ein I umringt.\r\n"
+                               u"\r\n");
+}
+
+TEST(ComposeVerse, KindNoneLeavesTwoBlanks)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    ScriptedRandomSource random =
+        VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, std::vector<float>(9, NoArticle), 2, 5);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn  Gott mit  Hölle über  Himmel springt\r\n"
+                               u"und  Disko in  Geld  Liebe verschlingt,\r\n"
+                               u"dann  Tod mit  Elend als  Güte verschlingt.\r\n"
+                               u"\r\n");
+}
+
+TEST(ComposeVerse, GenderComesOnlyFromDefiniteArticles)
+{
+    // "ein" and an unknown word tell no gender; "DIE" is lowered and does.
+    GeneratorState state = StateWith(u"ein Hund\r\nDIE Katze\r\nxyz Maus\r\nder D\r\ndie E\r\n"
+                                     u"das F\r\nder G\r\ndie H\r\ndas I\r\n");
+    state.EntryGenders.at(2) = Gender::Neuter;
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite, 10, 1);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der Hund mit der Katze über das Maus springt\r\n"
+                               u"und der D in der E das F verschlingt,\r\n"
+                               u"dann der G in der H als das I versinkt.\r\n"
+                               u"\r\n");
+    EXPECT_EQ(state.EntryGenders.at(0), Gender::Masculine);
+    EXPECT_EQ(state.EntryGenders.at(1), Gender::Feminine);
+    EXPECT_EQ(state.EntryGenders.at(2), Gender::Neuter);
+}
+
+TEST(ComposeVerse, WritesGendersOnlyForTheDrawnEntries)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 0, 0);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.EntryGenders.at(8), Gender::Feminine);
+    EXPECT_EQ(state.EntryGenders.at(9), Gender::Masculine) << "Das Vergnügen was not drawn";
+}
+
+TEST(ComposeVerse, LearntGendersOutliveANewList)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    ScriptedRandomSource first = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 0, 0);
+    ComposeVerse(state, first);
+
+    // Entry 1 was "Die Hölle"; now it is indefinite and keeps the feminine gender.
+    ParseWordList(state, u"ein A\r\neine B\r\nein C\r\nein D\r\nein E\r\nein F\r\nein G\r\n"
+                         u"ein H\r\nein I\r\n");
+    state.VerseText.clear();
+    ScriptedRandomSource second = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite, 0, 0);
+    ComposeVerse(state, second);
+    EXPECT_EQ(state.VerseText, u"Wenn der A mit der B über den C springt\r\n"
+                               u"und die D in dem E die F verschlingt,\r\n"
+                               u"dann der G aus dem H als die I erklingt.\r\n"
+                               u"\r\n");
+}
+
+TEST(ComposeVerse, ReplacesDuplicatesUntilAllNineDiffer)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a replacement
+    // that changes nothing still asks for another pass), then by 9.
+    ScriptedRandomSource random;
+    random.Append({EntryDraw(0, 9), EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(2, 9),
+                   EntryDraw(3, 9), EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9),
+                   EntryDraw(7, 9)});
+    random.Append({EntryDraw(0, 9), EntryDraw(9, 9)});
+    random.Append(std::vector<float>(7, Definite));
+    random.Append({PrepositionDraw(0), Definite, Definite, VerbDraw(0)});
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
+                               u"und der Himmel in der Disko das Geld verschlingt,\r\n"
+                               u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                               u"\r\n");
+    EXPECT_EQ(random.Remaining(), 0U);
+}
+
+TEST(ComposeVerse, LaterComparisonsSeeAReplacementWithinThePass)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    // Entries 0 1 0 ...: the third is replaced by 1, which the comparison with the
+    // second sees in the same pass and replaces by 9.
+    ScriptedRandomSource random;
+    random.Append({EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(0, 9), EntryDraw(2, 9),
+                   EntryDraw(3, 9), EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9),
+                   EntryDraw(7, 9)});
+    random.Append({EntryDraw(1, 9), EntryDraw(9, 9)});
+    random.Append(std::vector<float>(7, Definite));
+    random.Append({PrepositionDraw(0), Definite, Definite, VerbDraw(0)});
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
+                               u"und der Himmel in der Disko das Geld verschlingt,\r\n"
+                               u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                               u"\r\n");
+    EXPECT_EQ(random.Remaining(), 0U);
+}
+
+TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
+{
+    GeneratorState state = StateWith(u"der A\r\nder B\r\nder C\r\nder D\r\nder E\r\n"
+                                     u"der F\r\nder G\r\nder H\r\nder I\r\n");
+    SeededRandomSource random(7);
+    for (int verse = 0; verse < 200; ++verse) {
+        state.VerseText.clear();
+        ComposeVerse(state, random);
+        for (const char16_t noun : std::u16string_view(u"ABCDEFGHI")) {
+            const std::u16string word = std::u16string(u" ") + noun + u" ";
+            const auto first = state.VerseText.find(word);
+            ASSERT_NE(first, std::u16string::npos) << "verse " << verse;
+            EXPECT_EQ(state.VerseText.find(word, first + 1), std::u16string::npos);
+        }
+    }
+}
+
+TEST(ComposeVerse, RefusesTooShortAList)
+{
+    GeneratorState state = StateWith(u"der A\r\nder B\r\nder C\r\nder D\r\nder E\r\n"
+                                     u"der F\r\nder G\r\nder H\r\n");
+    ScriptedRandomSource random;
+    EXPECT_THROW(ComposeVerse(state, random), std::out_of_range);
+    EXPECT_EQ(random.Reseeds(), 0U);
+    state.LastEntryIndex = 26;
+    EXPECT_THROW(ComposeVerse(state, random), std::out_of_range);
+}
+
+TEST(ComposeVerse, LeavesTextAndGendersAsTheyWereWhenADrawFails)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    state.VerseText = u"vorher\r\n";
+    const auto gendersBefore = state.EntryGenders;
+    // Runs dry after the fourth slot's article.
+    ScriptedRandomSource random;
+    random.Append({EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(2, 9), EntryDraw(3, 9),
+                   EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9), EntryDraw(7, 9),
+                   EntryDraw(8, 9), Definite, Definite, Definite, Definite});
+    EXPECT_THROW(ComposeVerse(state, random), std::logic_error);
+    EXPECT_EQ(state.VerseText, u"vorher\r\n");
+    EXPECT_EQ(state.EntryGenders, gendersBefore);
+}
+
+TEST(ComposeVerse, EveryVerseIsThreeLinesAndAnEmptyOne)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    SeededRandomSource random(42);
+    for (int verse = 1; verse <= 50; ++verse) {
+        const std::size_t before = state.VerseText.size();
+        ComposeVerse(state, random);
+        const std::u16string_view added = std::u16string_view(state.VerseText).substr(before);
+        ASSERT_TRUE(added.starts_with(u"Wenn ")) << "verse " << verse;
+        ASSERT_TRUE(added.ends_with(u".\r\n\r\n")) << "verse " << verse;
+        std::size_t breaks = 0;
+        for (std::size_t pos = added.find(u"\r\n"); pos != std::u16string_view::npos;
+             pos = added.find(u"\r\n", pos + 2)) {
+            ++breaks;
+        }
+        EXPECT_EQ(breaks, 4U) << "verse " << verse;
+        EXPECT_NE(added.find(u" springt\r\nund "), std::u16string_view::npos);
+        EXPECT_NE(added.find(u" verschlingt,\r\ndann "), std::u16string_view::npos);
+    }
+}
+
+} // namespace
+} // namespace wumpel
