@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "cli/verse_tool.h"
+
+#include "cli/arguments.h"
+#include "cli/utf8.h"
+#include "cli/verse_stream.h"
+#include "cli/verse_writer.h"
+#include "cli/word_list_input.h"
+#include "cli/write_all.h"
+#include "engine/actions.h"
+#include "engine/random_source.h"
+
+#include <memory>
+#include <string>
+#include <system_error>
+#include <variant>
+#include <vector>
+
+namespace wumpel::cli {
+namespace {
+
+constexpr std::string_view ProgramName = "wumpel-verse";
+
+constexpr std::string_view Usage =
+    "Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"
+    "Writes N random German three-line verses made from the word list in FILE,\n"
+    "or in standard input when FILE is absent or \"-\". The list holds one noun\n"
+    "per line with its article (\"der Hund\"), as UTF-8; at least nine entries.\n"
+    "\n"
+    "  --count N   how many verses to write, 1 or more (default 1)\n"
+    "  --seed S    start the random source at S, 0 to 18446744073709551615:\n"
+    "              the same seed and list always give the same verses\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "Exit status: 0 verses written, 1 too few entries, 2 bad arguments or input.\n";
+
+std::string Utf8Line(std::u16string_view text)
+{
+    std::vector<char> bytes(text.size() * MaxUtf8BytesPerUnit);
+    std::string line(bytes.data(), EncodeUtf8WithLf(text, bytes));
+    return line + "\n";
+}
+
+int Fail(const ToolStreams& streams, std::string_view message)
+{
+    WriteAll(streams.Error, std::string(ProgramName) + ": " + std::string(message) + "\n");
+    return ExitError;
+}
+
+std::unique_ptr<RandomSource> MakeRandomSource(const VerseRequest& request)
+{
+    if (request.Seed) {
+        return std::make_unique<SeededRandomSource>(*request.Seed);
+    }
+    return std::make_unique<ClockRandomSource>();
+}
+
+int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
+{
+    auto input = ReadWordListInput(request.Input, streams.Input);
+    if (const auto* error = std::get_if<InputError>(&input)) {
+        return Fail(streams, error->Message);
+    }
+    const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
+    VerseWriter writer(streams.Output);
+    if (!StreamVerses(std::get<std::u16string>(std::move(input)), request.Count, *random, writer)) {
+        WriteAll(streams.Error, Utf8Line(TooFewWordsMessage));
+        return ExitTooFewWords;
+    }
+    return ExitVerses;
+}
+
+int Run(const Arguments& arguments, const ToolStreams& streams)
+{
+    if (const auto* request = std::get_if<VerseRequest>(&arguments)) {
+        return WriteVerses(*request, streams);
+    }
+    if (std::holds_alternative<HelpRequest>(arguments)) {
+        WriteAll(streams.Output, Usage);
+        return ExitVerses;
+    }
+    if (std::holds_alternative<VersionRequest>(arguments)) {
+        WriteAll(streams.Output, std::string(ProgramName) + " " + WUMPEL_VERSION + "\n");
+        return ExitVerses;
+    }
+    return Fail(streams, std::get<UsageError>(arguments).Message + " (see " +
+                             std::string(ProgramName) + " --help)");
+}
+
+} // namespace
+
+int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams& streams)
+{
+    try {
+        return Run(ParseArguments(arguments), streams);
+    } catch (const std::system_error& error) {
+        // Standard error itself may be what failed; there is nowhere left to say so.
+        try {
+            return Fail(streams, "cannot write the output: " + error.code().message());
+        } catch (const std::system_error&) {
+            return ExitError;
+        }
+    }
+}
+
+} // namespace wumpel::cli
