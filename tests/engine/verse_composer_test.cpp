@@ -70,12 +70,15 @@ ScriptedRandomSource VerseScript(const std::vector<int>& entries, int lastEntryI
     return random;
 }
 
-const std::vector<float> AllDefinite(9, Definite);
+std::vector<float> AllDefinite()
+{
+    return std::vector<float>(9, Definite);
+}
 
 TEST(ComposeVerse, WritesTheVerseTheDrawsDescribe)
 {
     GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 8, 4);
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 8, 4);
     ComposeVerse(state, random);
     EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über den Himmel springt\r\n"
                                u"und die Disko in dem Geld die Liebe verschlingt,\r\n"
@@ -89,7 +92,7 @@ TEST(ComposeVerse, AppendsToWhatIsThere)
 {
     GeneratorState state = StateWith(FirstExampleList);
     state.VerseText = u"vorher\r\n";
-    ScriptedRandomSource random = VerseScript({9, 8, 7, 6, 5, 4, 3, 2, 1}, 9, AllDefinite, 0, 0);
+    ScriptedRandomSource random = VerseScript({9, 8, 7, 6, 5, 4, 3, 2, 1}, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, random);
     EXPECT_EQ(state.VerseText, u"vorher\r\n"
                                u"Wenn das Vergnügen mit der Güte über das Elend springt\r\n"
@@ -131,7 +134,7 @@ TEST(ComposeVerse, GenderComesOnlyFromDefiniteArticles)
     GeneratorState state = StateWith(u"ein Hund\r\nDIE Katze\r\nxyz Maus\r\nder D\r\ndie E\r\n"
                                      u"das F\r\nder G\r\ndie H\r\ndas I\r\n");
     state.EntryGenders.at(2) = Gender::Neuter;
-    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite, 10, 1);
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite(), 10, 1);
     ComposeVerse(state, random);
     EXPECT_EQ(state.VerseText, u"Wenn der Hund mit der Katze über das Maus springt\r\n"
                                u"und der D in der E das F verschlingt,\r\n"
@@ -145,7 +148,7 @@ TEST(ComposeVerse, GenderComesOnlyFromDefiniteArticles)
 TEST(ComposeVerse, WritesGendersOnlyForTheDrawnEntries)
 {
     GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 0, 0);
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, random);
     EXPECT_EQ(state.EntryGenders.at(8), Gender::Feminine);
     EXPECT_EQ(state.EntryGenders.at(9), Gender::Masculine) << "Das Vergnügen was not drawn";
@@ -154,14 +157,14 @@ TEST(ComposeVerse, WritesGendersOnlyForTheDrawnEntries)
 TEST(ComposeVerse, LearntGendersOutliveANewList)
 {
     GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource first = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite, 0, 0);
+    ScriptedRandomSource first = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, first);
 
     // Entry 1 was "Die Hölle"; now it is indefinite and keeps the feminine gender.
     ParseWordList(state, u"ein A\r\neine B\r\nein C\r\nein D\r\nein E\r\nein F\r\nein G\r\n"
                          u"ein H\r\nein I\r\n");
     state.VerseText.clear();
-    ScriptedRandomSource second = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite, 0, 0);
+    ScriptedRandomSource second = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite(), 0, 0);
     ComposeVerse(state, second);
     EXPECT_EQ(state.VerseText, u"Wenn der A mit der B über den C springt\r\n"
                                u"und die D in dem E die F verschlingt,\r\n"

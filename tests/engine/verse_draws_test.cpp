@@ -14,7 +14,7 @@ namespace wumpel {
 namespace {
 
 // The largest float below 1: the highest value a draw can take.
-const float JustBelowOne = std::nextafter(1.0F, 0.0F);
+constexpr float JustBelowOne = 0x1.fffffep-1F;
 
 TEST(DrawEntryIndex, SpansZeroToTheLastIndex)
 {
@@ -84,7 +84,7 @@ TEST(DrawArticleKind, MatchesTheLogarithmForEveryDrawableValue)
 TEST(DrawArticleKind, MatchesTheLogarithmAroundEachThreshold)
 {
     for (const double e : {std::exp(1.0), std::exp(2.0), std::exp(3.0)}) {
-        float r = static_cast<float>((e - 1.0) / 50.0);
+        auto r = static_cast<float>((e - 1.0) / 50.0);
         for (int step = 0; step < 2000; ++step) {
             r = std::nextafter(r, 0.0F);
         }
