@@ -1,0 +1,244 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "ui/wumpel_window.h"
+
+#include "engine/actions.h"
+#include "ui/click_filter.h"
+#include "ui/clickable_label_accessible.h"
+#include "ui/example_word_lists.h"
+#include "ui/line_breaks.h"
+#include "ui/window_layout.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
+
+#include <utility>
+
+namespace wumpel {
+namespace {
+
+constexpr std::u16string_view Instruction = u"Bitte geben Sie mindenstens 9 Wörter (singular) mit "
+                                            u"Artikel und sich anschließendem Enter ein.";
+
+constexpr std::u16string_view Information =
+    u"Quarnik nach einem eigenen Rundfunkprogramm von etwa 1983. Es werden seltsame "
+    u"Dreizeiler per Zufall generiert. Es ist eine \r\n"
+    u"Erweiterung der zweizeiligen Variationen von Tarbosch (1850) \r\n"
+    u"etwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
+
+constexpr std::u16string_view OutputBeforeFirstVerse = u" noch leer\r\n";
+
+QString qString(std::u16string_view text)
+{
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+void configureMultiLineField(QPlainTextEdit* field)
+{
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab walks the focus order instead of typing a tab into the word list.
+    field->setTabChangesFocus(true);
+}
+
+// The box is 41 pixels high for three lines of 13-pixel type, which only fits
+// with lines spaced by the type size and no margin; with the usual spacing of
+// today's fonts the last line, the example verse, would be cut off.
+void fitThreeLines(QTextEdit* field)
+{
+    field->document()->setDocumentMargin(0);
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(field->font().pixelSize(), QTextBlockFormat::FixedHeight);
+    QTextCursor all(field->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(spacing);
+}
+
+} // namespace
+
+WumpelWindow::WumpelWindow(QWidget* parent)
+    : WumpelWindow(std::make_unique<ClockRandomSource>(), parent)
+{
+}
+
+WumpelWindow::WumpelWindow(std::unique_ptr<RandomSource> random, QWidget* parent)
+    : WumpelWindow(GeneratorState{}, std::move(random), parent)
+{
+}
+
+WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> random,
+                           QWidget* parent)
+    : QWidget(parent), m_state(std::move(state)), m_random(std::move(random)),
+      m_dog(QStringLiteral(":/wumpel/wumpel.xpm"))
+{
+    installClickableLabelAccessibility();
+
+    setObjectName(qString(layout::WindowName));
+    setWindowTitle(QStringLiteral("Wumpel"));
+    setWindowIcon(QIcon(m_dog));
+    setFixedSize(pixelRect(layout::ClientArea).size());
+
+    // Siblings stack in the order they are made, so the labels come first: the
+    // text fields and the button then lie above them, and Label3 above Eingabe.
+    buildLabels();
+    buildFields();
+
+    m_wordList->setFocus();
+}
+
+void WumpelWindow::buildLabels()
+{
+    QLabel* instruction = addLabel(layout::Eingabe, qString(Instruction));
+    instruction->setFrameShape(QFrame::NoFrame);
+    instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instruction->setWordWrap(true);
+
+    QLabel* apply = addLabel(layout::Uebernehmen, QStringLiteral("Übernehmen"));
+    connect(ClickFilter::watch(apply), &ClickFilter::clicked, this, &WumpelWindow::applyWordList);
+
+    QLabel* newText = addLabel(layout::Label2, QStringLiteral("Neuen Text generieren"));
+    connect(ClickFilter::watch(newText), &ClickFilter::clicked, this, &WumpelWindow::startNewText);
+
+    QLabel* append = addLabel(layout::Label1, QStringLiteral("Zeilen anhängen"));
+    connect(ClickFilter::watch(append), &ClickFilter::clicked, this, &WumpelWindow::appendVerse);
+
+    QLabel* example1 = addLabel(layout::Label3, QStringLiteral("1"));
+    example1->setAccessibleName(QStringLiteral("Beispiel 1"));
+    connect(ClickFilter::watch(example1), &ClickFilter::clicked, this, [this] { loadExample(1); });
+}
+
+void WumpelWindow::buildFields()
+{
+    m_wordList = new QPlainTextEdit(this);
+    place(m_wordList, layout::Text1, QPalette::Base);
+    configureMultiLineField(m_wordList);
+    m_wordList->setAccessibleName(QStringLiteral("Wortliste"));
+
+    m_output = new QPlainTextEdit(this);
+    place(m_output, layout::Text2, QPalette::Base);
+    configureMultiLineField(m_output);
+    m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
+    m_output->setPlainText(displayedText(OutputBeforeFirstVerse));
+
+    auto* information = new QTextEdit(this);
+    place(information, layout::Text3, QPalette::Base);
+    information->setAcceptRichText(false);
+    information->setFrameShape(QFrame::NoFrame);
+    information->setLineWrapMode(QTextEdit::WidgetWidth);
+    information->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    information->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    information->setTabChangesFocus(true);
+    // Set on the document rather than on the text, so lines the user types stay
+    // centred too.
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    information->document()->setDefaultTextOption(centred);
+    information->setPlainText(displayedText(Information));
+    fitThreeLines(information);
+    information->setAccessibleName(QStringLiteral("Information"));
+
+    auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
+    place(examples, layout::Command1, QPalette::Button);
+    // No default button: Enter in the text fields only starts a new line.
+    examples->setAutoDefault(false);
+    examples->setDefault(false);
+
+    QLineEdit* example2 = addExampleField(layout::Text4, 2);
+    QLineEdit* example3 = addExampleField(layout::Text5, 3);
+
+    setTabOrder(m_wordList, m_output);
+    setTabOrder(m_output, information);
+    setTabOrder(information, examples);
+    setTabOrder(examples, example2);
+    setTabOrder(example2, example3);
+}
+
+QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
+{
+    auto* field = new QLineEdit(QString::number(number), this);
+    place(field, layout, QPalette::Base);
+    field->setAlignment(Qt::AlignCenter);
+    field->setAccessibleName(QStringLiteral("Beispiel %1").arg(number));
+    // The list belongs to the field, whatever the user has typed into it.
+    connect(ClickFilter::watch(field), &ClickFilter::clicked, this,
+            [this, number] { loadExample(number); });
+    return field;
+}
+
+QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    place(label, layout, QPalette::Window);
+    label->setAutoFillBackground(true);
+    label->setForegroundRole(QPalette::ButtonText);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAccessibleName(text);
+    return label;
+}
+
+void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,
+                         QPalette::ColorRole backgroundRole)
+{
+    widget->setObjectName(qString(layout.name));
+    widget->setGeometry(pixelRect(layout.box));
+    widget->setFont(fontFor(layout.font));
+    if (layout.background.has_value()) {
+        QPalette palette = widget->palette();
+        palette.setColor(backgroundRole, QColor::fromRgb(*layout.background));
+        widget->setPalette(palette);
+    }
+}
+
+std::u16string WumpelWindow::ReadWordList() const
+{
+    return crLfText(m_wordList->toPlainText());
+}
+
+void WumpelWindow::ReplaceOutput(std::u16string_view text)
+{
+    m_output->setPlainText(displayedText(text));
+}
+
+void WumpelWindow::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    // Painted here rather than set as the window's palette, which every child
+    // would inherit down to its scroll bars.
+    painter.fillRect(rect(), QColor::fromRgb(layout::Background));
+    painter.drawPixmap(0, 0, m_dog);
+}
+
+void WumpelWindow::applyWordList()
+{
+    ApplyWordList(m_state, *this, *m_random);
+}
+
+void WumpelWindow::startNewText()
+{
+    StartNewText(m_state, *this, *m_random);
+}
+
+void WumpelWindow::appendVerse()
+{
+    AppendVerse(m_state, *this, *m_random);
+}
+
+void WumpelWindow::loadExample(int number)
+{
+    m_wordList->setPlainText(displayedText(exampleWordList(number)));
+}
+
+} // namespace wumpel

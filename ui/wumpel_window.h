@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The program's one window. It owns the engine's GeneratorState and random
+// source and is the engine's VerseWindow: a click on one of the six clickable
+// objects runs one engine action (or loads an example list) to its end, and the
+// action reads the word list from Text1 and replaces the text of Text2 through
+// ReadWordList and ReplaceOutput. Everything else the user does stays inside the
+// widgets. Geometry and type come from window_layout.h.
+
+#include "engine/generator_state.h"
+#include "engine/random_source.h"
+#include "engine/verse_window.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace wumpel {
+
+struct ObjectLayout;
+
+class WumpelWindow final : public QWidget, public VerseWindow {
+    Q_OBJECT
+
+public:
+    explicit WumpelWindow(QWidget* parent = nullptr);
+    // Tests and benchmarks bring their own chance, and may start from a state
+    // that already holds verses.
+    explicit WumpelWindow(std::unique_ptr<RandomSource> random, QWidget* parent = nullptr);
+    WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> random,
+                 QWidget* parent = nullptr);
+
+    std::u16string ReadWordList() const override;
+    void ReplaceOutput(std::u16string_view text) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildLabels();
+    void buildFields();
+    QLabel* addLabel(const ObjectLayout& layout, const QString& text);
+    QLineEdit* addExampleField(const ObjectLayout& layout, int number);
+    void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole);
+
+    void applyWordList();
+    void startNewText();
+    void appendVerse();
+    void loadExample(int number);
+
+    GeneratorState m_state;
+    std::unique_ptr<RandomSource> m_random;
+    QPixmap m_dog;
+    QPlainTextEdit* m_wordList = nullptr;
+    QPlainTextEdit* m_output = nullptr;
+};
+
+} // namespace wumpel
