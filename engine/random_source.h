@@ -11,16 +11,19 @@ namespace wumpel {
 // then drawn from once per decision.
 class RandomSource {
 public:
-    RandomSource() = default;
-    RandomSource(const RandomSource&) = default;
-    RandomSource(RandomSource&&) = default;
-    RandomSource& operator=(const RandomSource&) = default;
-    RandomSource& operator=(RandomSource&&) = default;
     virtual ~RandomSource() = default;
 
     virtual void Reseed() = 0;
     // Uniform in [0, 1).
     virtual float Next() = 0;
+
+protected:
+    // Copying only as a whole concrete source, never sliced through the base.
+    RandomSource() = default;
+    RandomSource(const RandomSource&) = default;
+    RandomSource(RandomSource&&) = default;
+    RandomSource& operator=(const RandomSource&) = default;
+    RandomSource& operator=(RandomSource&&) = default;
 };
 
 // xoshiro256**: small state, fast, and good enough for verses.

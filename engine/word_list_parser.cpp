@@ -63,8 +63,14 @@ void ParseWordList(GeneratorState& state, std::u16string_view text)
     const TerminatedText lines(text);
     std::size_t pos = 0;
     std::size_t slot = 0;
+    std::size_t blank = lines.FindBlank(pos);
     while (slot < WordListCapacity) {
-        const std::size_t blank = lines.FindBlank(pos);
+        // A blank found beyond this line is still the first one from here on:
+        // searching again for every line would make a long run of lines without
+        // a blank cost time quadratic in its length.
+        if (blank < pos) {
+            blank = lines.FindBlank(pos);
+        }
         if (blank == std::u16string_view::npos) {
             break;
         }

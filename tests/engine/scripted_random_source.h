@@ -18,10 +18,13 @@ public:
     ScriptedRandomSource() = default;
     ScriptedRandomSource(std::initializer_list<float> draws) : m_draws(draws) {}
 
-    void Append(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
+    // Element by element: GCC 12 at -O3 misreads a range insert here as an overflow.
+    void Append(std::initializer_list<float> draws) { Append(std::vector<float>(draws)); }
     void Append(const std::vector<float>& draws)
     {
-        m_draws.insert(m_draws.end(), draws.begin(), draws.end());
+        for (const float draw : draws) {
+            m_draws.push_back(draw);
+        }
     }
 
     void Reseed() override { ++m_reseeds; }
