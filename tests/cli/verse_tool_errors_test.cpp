@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "tool_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace wumpel::testing_support {
+namespace {
+
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string input;
+    int exitStatus;
+    std::string error;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class VerseToolFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(VerseToolFailureTest, ReportsOneLineAndWritesNoVerse)
+{
+    const FailureCase& c = GetParam();
+    const ProcessResult result = RunVerseTool(c.arguments, c.input);
+    EXPECT_EQ(result.ExitStatus, c.exitStatus);
+    EXPECT_EQ(result.Error, c.error);
+    EXPECT_EQ(result.Output, "");
+}
+
+const std::string Nine = std::string(GodList);
+const std::string Help = " (see wumpel-verse --help)\n";
+const std::string CountRange = ": expected a whole number from 1 to 18446744073709551615";
+const std::string SeedRange = ": expected a whole number from 0 to 18446744073709551615";
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, VerseToolFailureTest,
+    testing::Values(
+        FailureCase{"UnknownLongOption",
+                    {"--verbose"},
+                    Nine,
+                    2,
+                    "wumpel-verse: unknown option '--verbose'" + Help},
+        FailureCase{
+            "UnknownShortOption", {"-n", "3"}, Nine, 2, "wumpel-verse: unknown option '-n'" + Help},
+        FailureCase{"UnknownOptionWithValue",
+                    {"--colour=red"},
+                    Nine,
+                    2,
+                    "wumpel-verse: unknown option '--colour=red'" + Help},
+        FailureCase{"CountZero",
+                    {"--count", "0"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count '0'" + CountRange + Help},
+        FailureCase{"CountNegative",
+                    {"--count", "-1"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count '-1'" + CountRange + Help},
+        FailureCase{"CountWithPlusSign",
+                    {"--count=+3"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count '+3'" + CountRange + Help},
+        FailureCase{"CountWithTrailingText",
+                    {"--count", "3x"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count '3x'" + CountRange + Help},
+        FailureCase{"CountEmpty",
+                    {"--count="},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count ''" + CountRange + Help},
+        FailureCase{"CountBeyond64Bits",
+                    {"--count", "18446744073709551616"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid count '18446744073709551616'" + CountRange + Help},
+        FailureCase{"CountWithoutValue",
+                    {"--count"},
+                    Nine,
+                    2,
+                    "wumpel-verse: --count needs a value" + Help},
+        FailureCase{"SeedNotANumber",
+                    {"--seed", "abc"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid seed 'abc'" + SeedRange + Help},
+        FailureCase{"SeedNegative",
+                    {"--seed=-5"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid seed '-5'" + SeedRange + Help},
+        FailureCase{"SeedBeyond64Bits",
+                    {"--seed", "99999999999999999999"},
+                    Nine,
+                    2,
+                    "wumpel-verse: invalid seed '99999999999999999999'" + SeedRange + Help},
+        FailureCase{"SeedWithoutValue",
+                    {"--count", "2", "--seed"},
+                    Nine,
+                    2,
+                    "wumpel-verse: --seed needs a value" + Help},
+        FailureCase{"TwoInputFiles",
+                    {"a.txt", "b.txt"},
+                    Nine,
+                    2,
+                    "wumpel-verse: more than one input file: 'a.txt' and 'b.txt'" + Help}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Input, VerseToolFailureTest,
+    testing::Values(
+        FailureCase{"MissingFile",
+                    {"/nonexistent/words.txt"},
+                    "",
+                    2,
+                    "wumpel-verse: cannot read '/nonexistent/words.txt': "
+                    "No such file or directory\n"},
+        FailureCase{"Directory", {"/"}, "", 2, "wumpel-verse: cannot read '/': Is a directory\n"},
+        FailureCase{"StrayContinuationByte",
+                    {},
+                    "der Hund\n\x80",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset 9\n"},
+        FailureCase{"OverlongSlash",
+                    {},
+                    "der \xC0\xAF",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset 4\n"},
+        FailureCase{"EncodedSurrogate",
+                    {},
+                    "ab \xED\xA0\x80 cd",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset 3\n"},
+        FailureCase{"CutOffAtTheEnd",
+                    {},
+                    Nine + "die B\xC3",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
+                        std::to_string(Nine.size() + 5) + "\n"},
+        // Only the first 26 entries are parsed, but every byte is checked.
+        FailureCase{"BadByteFarBehindTheEntries",
+                    {"--seed", "1"},
+                    EntryLines(26) + std::string(100000, 'x') + "\xFF",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
+                        std::to_string(EntryLines(26).size() + 100000) + "\n"},
+        // An input error outranks the too-few-words message.
+        FailureCase{"BadByteInAShortList",
+                    {},
+                    "der \xFE",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset 4\n"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    TooFewWords, VerseToolFailureTest,
+    testing::Values(
+        FailureCase{"EmptyInput", {}, "", 1, std::string(TooFewWordsLine)},
+        FailureCase{
+            "EightEntries", {"--count", "5"}, EntryLines(8), 1, std::string(TooFewWordsLine)},
+        FailureCase{"NineLinesOneWithoutBlank",
+                    {},
+                    EntryLines(8) + "Wurst\n",
+                    1,
+                    std::string(TooFewWordsLine)},
+        FailureCase{"OnlyNulBytes", {}, std::string(100000, '\0'), 1, std::string(TooFewWordsLine)},
+        FailureCase{"ManyLinesWithoutBlank",
+                    {},
+                    [] {
+                        std::string lines;
+                        for (int i = 0; i < 200000; ++i) {
+                            lines += "Wort\n";
+                        }
+                        return lines;
+                    }(),
+                    1,
+                    std::string(TooFewWordsLine)},
+        FailureCase{"LoneCarriageReturnsBreakNoLine",
+                    {},
+                    "der A\rdie B\rdas C\r",
+                    1,
+                    std::string(TooFewWordsLine)}));
+
+TEST(VerseToolFailure, UnreadableFileNamesTheSystemsReason)
+{
+    const ProcessResult result = RunVerseTool({"/proc/self/mem"});
+    EXPECT_EQ(result.ExitStatus, 2);
+    EXPECT_EQ(result.Error, "wumpel-verse: cannot read '/proc/self/mem': Input/output error\n");
+    EXPECT_EQ(result.Output, "");
+}
+
+} // namespace
+} // namespace wumpel::testing_support
