@@ -42,13 +42,18 @@ void ClickableLabelAccessible::doAction(const QString& actionName)
     }
 }
 
-void installClickableLabelAccessibility()
+void exposeAsButton(QLabel* label)
 {
     static const bool installed = [] {
         QAccessible::installFactory(clickableLabelFactory);
         return true;
     }();
     Q_UNUSED(installed)
+    // A label makes its accessible interface while it is being built, long before
+    // it is watched; dropping that one lets the next query find the filter.
+    if (QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
+    }
 }
 
 } // namespace wumpel

@@ -24,8 +24,7 @@ private:
     QPointer<ClickFilter> m_filter;
 };
 
-// Makes every label that carries a ClickFilter use ClickableLabelAccessible.
-// Safe to call more than once.
-void installClickableLabelAccessibility();
+// Makes a label that already carries a ClickFilter read as a button.
+void exposeAsButton(QLabel* label);
 
 } // namespace wumpel

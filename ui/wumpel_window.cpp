@@ -81,8 +81,6 @@ WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> r
     : QWidget(parent), m_state(std::move(state)), m_random(std::move(random)),
       m_dog(QStringLiteral(":/wumpel/wumpel.xpm"))
 {
-    installClickableLabelAccessibility();
-
     setObjectName(qString(layout::WindowName));
     setWindowTitle(QStringLiteral("Wumpel"));
     setWindowIcon(QIcon(m_dog));
@@ -102,19 +100,16 @@ void WumpelWindow::buildLabels()
     instruction->setFrameShape(QFrame::NoFrame);
     instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     instruction->setWordWrap(true);
+    instruction->setAccessibleName(instruction->text());
 
-    QLabel* apply = addLabel(layout::Uebernehmen, QStringLiteral("Übernehmen"));
-    connect(ClickFilter::watch(apply), &ClickFilter::clicked, this, &WumpelWindow::applyWordList);
-
-    QLabel* newText = addLabel(layout::Label2, QStringLiteral("Neuen Text generieren"));
-    connect(ClickFilter::watch(newText), &ClickFilter::clicked, this, &WumpelWindow::startNewText);
-
-    QLabel* append = addLabel(layout::Label1, QStringLiteral("Zeilen anhängen"));
-    connect(ClickFilter::watch(append), &ClickFilter::clicked, this, &WumpelWindow::appendVerse);
-
-    QLabel* example1 = addLabel(layout::Label3, QStringLiteral("1"));
-    example1->setAccessibleName(QStringLiteral("Beispiel 1"));
-    connect(ClickFilter::watch(example1), &ClickFilter::clicked, this, [this] { loadExample(1); });
+    connect(addClickableLabel(layout::Uebernehmen, QStringLiteral("Übernehmen")),
+            &ClickFilter::clicked, this, &WumpelWindow::applyWordList);
+    connect(addClickableLabel(layout::Label2, QStringLiteral("Neuen Text generieren")),
+            &ClickFilter::clicked, this, &WumpelWindow::startNewText);
+    connect(addClickableLabel(layout::Label1, QStringLiteral("Zeilen anhängen")),
+            &ClickFilter::clicked, this, &WumpelWindow::appendVerse);
+    connect(addClickableLabel(layout::Label3, QStringLiteral("1"), QStringLiteral("Beispiel 1")),
+            &ClickFilter::clicked, this, [this] { loadExample(1); });
 }
 
 void WumpelWindow::buildFields()
@@ -185,8 +180,17 @@ QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
     label->setFocusPolicy(Qt::NoFocus);
-    label->setAccessibleName(text);
     return label;
+}
+
+ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout, const QString& text,
+                                             const QString& accessibleName)
+{
+    QLabel* label = addLabel(layout, text);
+    ClickFilter* filter = ClickFilter::watch(label);
+    exposeAsButton(label);
+    label->setAccessibleName(accessibleName.isEmpty() ? text : accessibleName);
+    return filter;
 }
 
 void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,

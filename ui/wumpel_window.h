@@ -26,6 +26,7 @@ class QPlainTextEdit;
 
 namespace wumpel {
 
+class ClickFilter;
 struct ObjectLayout;
 
 class WumpelWindow final : public QWidget, public VerseWindow {
@@ -49,6 +50,8 @@ private:
     void buildLabels();
     void buildFields();
     QLabel* addLabel(const ObjectLayout& layout, const QString& text);
+    ClickFilter* addClickableLabel(const ObjectLayout& layout, const QString& text,
+                                   const QString& accessibleName = QString());
     QLineEdit* addExampleField(const ObjectLayout& layout, int number);
     void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole);
 

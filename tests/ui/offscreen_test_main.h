@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+
+// QTEST_MAIN with the offscreen platform, so the widget tests need no display
+// and render the same on every machine.
+#define WUMPEL_OFFSCREEN_TEST_MAIN(TestClass)                                                      \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication application(argc, argv);                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

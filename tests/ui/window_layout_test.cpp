@@ -1,0 +1,336 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "offscreen_test_main.h"
+#include "ui/line_breaks.h"
+#include "window_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace wumpel;
+using namespace wumpel::test;
+
+namespace {
+
+QString kindOf(QWidget* widget)
+{
+    if (qobject_cast<QLabel*>(widget) != nullptr) {
+        return "label";
+    }
+    if (qobject_cast<QPlainTextEdit*>(widget) != nullptr) {
+        return "multi-line field";
+    }
+    if (qobject_cast<QTextEdit*>(widget) != nullptr) {
+        return "information field";
+    }
+    if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+        return "single-line field";
+    }
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        return "push button";
+    }
+    return "unknown";
+}
+
+QString textOf(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return QString::fromStdU16String(crLfText(plain->toPlainText()));
+    }
+    if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
+        return QString::fromStdU16String(crLfText(rich->toPlainText()));
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        return line->text();
+    }
+    return qobject_cast<QPushButton*>(widget)->text();
+}
+
+// The colour the object fills its box with: labels their window colour, text
+// fields their base, the button its face.
+QColor backgroundOf(QWidget* widget)
+{
+    if (qobject_cast<QLabel*>(widget) != nullptr) {
+        return widget->palette().color(QPalette::Window);
+    }
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        return widget->palette().color(QPalette::Button);
+    }
+    return widget->palette().color(QPalette::Base);
+}
+
+// Where "MS Sans Serif" is not installed the window asks for Arial instead.
+QString expectedFamily(const QString& requested)
+{
+    if (requested == "MS Sans Serif" && !QFontDatabase::hasFamily(requested)) {
+        return "Arial";
+    }
+    return requested;
+}
+
+const QString Instruction = "Bitte geben Sie mindenstens 9 Wörter (singular) mit Artikel und sich "
+                            "anschließendem Enter ein.";
+const QString Information =
+    "Quarnik nach einem eigenen Rundfunkprogramm von etwa 1983. Es werden seltsame Dreizeiler "
+    "per Zufall generiert. Es ist eine \r\nErweiterung der zweizeiligen Variationen von "
+    "Tarbosch (1850) \r\netwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
+
+const QColor Standard;
+
+// The window's objects in tab order, as they must stand; the tests read every
+// value back from the live widgets.
+const QStringList TabOrder{"Eingabe", "Text1",  "Übernehmen", "Label2", "Text2", "Text3",
+                           "Label1",  "Label3", "Command1",   "Text4",  "Text5"};
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void objectMatchesTheLayoutTable_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("framed");
+
+        const QString serif = "Times New Roman";
+        const QString sans = "MS Sans Serif";
+        // clang-format off
+        QTest::newRow("Eingabe")    << "label"             << Instruction                 << QRect(40, 0, 177, 89)    << serif << 15 << false << QColor(0x80FF80) << false;
+        QTest::newRow("Text1")      << "multi-line field"  << ""                          << QRect(8, 104, 217, 353)  << serif << 16 << false << Standard         << true;
+        QTest::newRow("Übernehmen") << "label"             << "Übernehmen"                << QRect(8, 456, 217, 33)   << serif << 19 << false << QColor(0xFF0000) << true;
+        QTest::newRow("Label2")     << "label"             << "Neuen Text generieren"     << QRect(224, 0, 281, 25)   << serif << 19 << false << QColor(0x00FFFF) << true;
+        QTest::newRow("Text2")      << "multi-line field"  << " noch leer\r\n"            << QRect(224, 24, 577, 465) << sans  << 16 << false << Standard         << true;
+        QTest::newRow("Text3")      << "information field" << Information                 << QRect(0, 496, 793, 41)   << sans  << 13 << false << QColor(0x80FF80) << false;
+        QTest::newRow("Label1")     << "label"             << "Zeilen anhängen"           << QRect(504, 0, 297, 25)   << serif << 19 << false << QColor(0x80FFFF) << true;
+        QTest::newRow("Label3")     << "label"             << "1"                         << QRect(104, 72, 41, 25)   << serif << 16 << true  << QColor(0xC0C000) << true;
+        QTest::newRow("Command1")   << "push button"       << "Beispiele:"                << QRect(8, 72, 97, 25)     << serif << 15 << true  << QColor(0xC0FFC0) << true;
+        QTest::newRow("Text4")      << "single-line field" << "2"                         << QRect(144, 72, 41, 25)   << serif << 16 << true  << QColor(0xC04000) << true;
+        QTest::newRow("Text5")      << "single-line field" << "3"                         << QRect(184, 72, 41, 25)   << serif << 16 << true  << QColor(0xFF0000) << true;
+        // clang-format on
+    }
+
+    void objectMatchesTheLayoutTable()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QFETCH(QColor, background);
+        QFETCH(bool, framed);
+
+        const auto window = makeShownWindow();
+        QWidget* widget = object(*window, QTest::currentDataTag());
+        QVERIFY(widget != nullptr);
+        QCOMPARE(kindOf(widget), kind);
+        QCOMPARE(textOf(widget), text);
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(widget->font().family(), expectedFamily(family));
+        QCOMPARE(widget->font().styleHint(),
+                 family == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
+        QCOMPARE(widget->font().pixelSize(), pixelSize);
+        QCOMPARE(widget->font().weight(), bold ? QFont::Bold : QFont::Normal);
+        QVERIFY(!widget->font().italic() && !widget->font().underline() &&
+                !widget->font().strikeOut());
+        if (background.isValid()) {
+            QCOMPARE(backgroundOf(widget), background);
+        } else {
+            QCOMPARE(backgroundOf(widget), QApplication::palette().color(QPalette::Base));
+        }
+        if (auto* frame = qobject_cast<QFrame*>(widget)) {
+            QCOMPARE(frame->frameShape() != QFrame::NoFrame, framed);
+        } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            QCOMPARE(line->hasFrame(), framed);
+        }
+        QCOMPARE(widget->isVisible(), true);
+    }
+
+    void labelsReadAsButtonsButNeverTakeFocus_data()
+    {
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<bool>("clickable");
+        QTest::newRow("Eingabe") << Instruction << false;
+        QTest::newRow("Übernehmen") << "Übernehmen" << true;
+        QTest::newRow("Label2") << "Neuen Text generieren" << true;
+        QTest::newRow("Label1") << "Zeilen anhängen" << true;
+        QTest::newRow("Label3") << "Beispiel 1" << true;
+    }
+
+    void labelsReadAsButtonsButNeverTakeFocus()
+    {
+        QFETCH(QString, accessibleName);
+        QFETCH(bool, clickable);
+        const auto window = makeShownWindow();
+        auto* label = objectAs<QLabel>(*window, QTest::currentDataTag());
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->foregroundRole(), QPalette::ButtonText);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+        QCOMPARE(accessible->role(), clickable ? QAccessible::Button : QAccessible::StaticText);
+        QCOMPARE(accessible->state().focusable, false);
+    }
+
+    void pressFromAssistiveTechnologyClicksTheLabel()
+    {
+        const auto window = makeShownWindow();
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(object(*window, "Label3"));
+        QAccessibleActionInterface* actions = accessible->actionInterface();
+        QVERIFY(actions != nullptr);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(window->ReadWordList().starts_with(u"Der Gott\r\n"));
+    }
+
+    void windowIsFixedAndTitled()
+    {
+        const auto window = makeShownWindow();
+        QCOMPARE(window->objectName(), QString("Wumpel"));
+        QCOMPARE(window->windowTitle(), QString("Wumpel"));
+        QCOMPARE(window->size(), QSize(808, 535));
+        QCOMPARE(window->minimumSize(), QSize(808, 535));
+        QCOMPARE(window->maximumSize(), QSize(808, 535));
+        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+                 TabOrder.size());
+    }
+
+    void tabWalksTheFocusOrder()
+    {
+        const auto window = makeShownWindow();
+        const QStringList expected{"Text1", "Text2", "Text3", "Command1",
+                                   "Text4", "Text5", "Text1"};
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int step = 1; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void stackingPutsFieldsAboveLabels_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QString>("above");
+        QTest::addColumn<QString>("below");
+        QTest::newRow("Command1 over Label3") << QPoint(104, 84) << "Command1"
+                                              << "Label3";
+        QTest::newRow("Text4 over Label3") << QPoint(144, 84) << "Text4"
+                                           << "Label3";
+        QTest::newRow("Text1 over Übernehmen") << QPoint(100, 456) << "Text1"
+                                               << "Übernehmen";
+        QTest::newRow("Text2 over Label2") << QPoint(300, 24) << "Text2"
+                                           << "Label2";
+        QTest::newRow("Text2 over Label1") << QPoint(700, 24) << "Text2"
+                                           << "Label1";
+        QTest::newRow("Label3 over Eingabe") << QPoint(124, 80) << "Label3"
+                                             << "Eingabe";
+        QTest::newRow("Command1 over Eingabe") << QPoint(60, 80) << "Command1"
+                                               << "Eingabe";
+        QTest::newRow("Text4 over Eingabe") << QPoint(160, 80) << "Text4"
+                                            << "Eingabe";
+        QTest::newRow("Text5 over Eingabe") << QPoint(200, 80) << "Text5"
+                                            << "Eingabe";
+    }
+
+    void stackingPutsFieldsAboveLabels()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QString, above);
+        QFETCH(QString, below);
+        const auto window = makeShownWindow();
+        QVERIFY(object(*window, below)->geometry().contains(point));
+        QVERIFY(object(*window, above)->geometry().contains(point));
+        QWidget* hit = window->childAt(point);
+        while (hit != nullptr && hit->parentWidget() != window.get()) {
+            hit = hit->parentWidget();
+        }
+        QVERIFY(hit != nullptr);
+        QCOMPARE(hit->objectName(), above);
+    }
+
+    void multiLineFieldsScrollAndDoNotWrap_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Text1") << "Text1";
+        QTest::newRow("Text2") << "Text2";
+    }
+
+    void multiLineFieldsScrollAndDoNotWrap()
+    {
+        QFETCH(QString, field);
+        const auto window = makeShownWindow();
+        auto* edit = objectAs<QPlainTextEdit>(*window, field);
+        QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QString longText;
+        for (int line = 0; line < 60; ++line) {
+            longText += QString("das %1").arg(line) + QString("Wort").repeated(40) + "\n";
+        }
+        edit->setPlainText(longText);
+        QCOMPARE(edit->document()->lineCount(), 61);
+        QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+        QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+    }
+
+    void informationIsCentredAndWrapsWithoutScrollBars()
+    {
+        const auto window = makeShownWindow();
+        auto* information = objectAs<QTextEdit>(*window, "Text3");
+        QCOMPARE(information->isReadOnly(), false);
+        QCOMPARE(information->lineWrapMode(), QTextEdit::WidgetWidth);
+        QCOMPARE(information->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(information->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QVERIFY(information->document()->defaultTextOption().alignment() & Qt::AlignHCenter);
+        QCOMPARE(information->document()->blockCount(), 4);
+    }
+
+    void examplesButtonIsNoDefaultButton()
+    {
+        const auto window = makeShownWindow();
+        auto* button = objectAs<QPushButton>(*window, "Command1");
+        QCOMPARE(button->isDefault(), false);
+        QCOMPARE(button->autoDefault(), false);
+    }
+
+    void exampleFieldsAreCentredSingleLines_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Text4") << "Text4";
+        QTest::newRow("Text5") << "Text5";
+    }
+
+    void exampleFieldsAreCentredSingleLines()
+    {
+        QFETCH(QString, field);
+        const auto window = makeShownWindow();
+        auto* line = objectAs<QLineEdit>(*window, field);
+        QCOMPARE(line->alignment(), Qt::AlignCenter);
+        QCOMPARE(line->isReadOnly(), false);
+    }
+};
+
+WUMPEL_OFFSCREEN_TEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"
