@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "engine/verse_composer.h"
 
-#include "engine/verse_draws.h"
+#include "engine/verse_draws_inline.h"
 #include "engine/word_tables.h"
+#include "engine/word_tables_inline.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string_view>
 
@@ -16,46 +18,62 @@ namespace {
 
 constexpr std::size_t SlotCount = 9;
 
+// The frame of the three lines. Each slot's text before its article joins the
+// previous slot's tail to its own lead, so a verse is written in few pieces;
+// slot 7's lead is the drawn preposition.
 struct Slot {
-    std::u16string_view Lead;
+    std::u16string_view Before;
     GrammaticalCase Case;
-    std::u16string_view Tail;
 };
 
-// The frame of the three lines. Slot 7's lead is the drawn preposition.
 constexpr std::size_t PrepositionSlot = 7;
 constexpr std::array<Slot, SlotCount> Slots = {{
-    {u"Wenn ", GrammaticalCase::Nominative, u""},
-    {u" mit ", GrammaticalCase::Dative, u""},
-    {u" über ", GrammaticalCase::Accusative, u" springt\r\n"},
-    {u"und ", GrammaticalCase::Nominative, u""},
-    {u" in ", GrammaticalCase::Dative, u""},
-    {u" ", GrammaticalCase::Accusative, u" verschlingt,\r\n"},
-    {u"dann ", GrammaticalCase::Nominative, u""},
-    {u"", GrammaticalCase::Dative, u""},
-    {u" als ", GrammaticalCase::Nominative, u""},
+    {u"Wenn ", GrammaticalCase::Nominative},
+    {u" mit ", GrammaticalCase::Dative},
+    {u" über ", GrammaticalCase::Accusative},
+    {u" springt\r\nund ", GrammaticalCase::Nominative},
+    {u" in ", GrammaticalCase::Dative},
+    {u" ", GrammaticalCase::Accusative},
+    {u" verschlingt,\r\ndann ", GrammaticalCase::Nominative},
+    {u"", GrammaticalCase::Dative},
+    {u" als ", GrammaticalCase::Nominative},
 }};
 
+constexpr char16_t Blank = u' ';
 constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
 
 using DrawnEntries = std::array<std::int16_t, SlotCount>;
 
+// A pass that finds no equal pair changes nothing and draws nothing, so "no
+// equal pair" ends the passes as surely as a pass without replacements would;
+// with at most 26 entries one bit per entry tells it in a few instructions.
+bool HasEqualPair(const DrawnEntries& drawn)
+{
+    std::uint32_t seen = 0;
+    for (const std::int16_t index : drawn) {
+        const std::uint32_t bit = std::uint32_t{1} << static_cast<unsigned>(index);
+        if ((seen & bit) != 0) {
+            return true;
+        }
+        seen |= bit;
+    }
+    return false;
+}
+
 DrawnEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& random)
 {
+    static_assert(WordListCapacity <= 32, "one bit per entry index");
     DrawnEntries drawn{};
     for (std::int16_t& index : drawn) {
-        index = DrawEntryIndex(lastEntryIndex, random.Next());
+        index = draws::EntryIndex(lastEntryIndex, random.Next());
     }
     // Later comparisons in a pass see the replaced values, and a replacement calls
     // for another pass even when it drew the same index again.
-    bool replaced = true;
-    while (replaced) {
-        replaced = false;
+    while (HasEqualPair(drawn)) {
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
             for (std::size_t j = i + 1; j < SlotCount; ++j) {
                 if (drawn.at(i) == drawn.at(j)) {
-                    drawn.at(j) = DrawEntryIndex(lastEntryIndex, random.Next());
-                    replaced = true;
+                    drawn.at(j) = draws::EntryIndex(lastEntryIndex, random.Next());
                 }
             }
         }
@@ -63,39 +81,102 @@ DrawnEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& ran
     return drawn;
 }
 
-// Only the three definite articles tell a gender; any other keeps what the entry had.
+// Only the three definite articles tell a gender; any other keeps what the entry
+// had. Compared unit by unit: this runs nine times a verse, and a comparison of
+// strings measured and compared in loops.
 void LearnGender(GeneratorState& state, std::size_t entry)
 {
     const std::u16string& article = state.WordList.at(entry).Article;
+    if (article.size() != 3 || article[0] != u'd') {
+        return;
+    }
     Gender& gender = state.EntryGenders.at(entry);
-    if (article == u"der") {
+    const char16_t second = article[1];
+    const char16_t third = article[2];
+    if (second == u'e' && third == u'r') {
         gender = Gender::Masculine;
-    } else if (article == u"die") {
+    } else if (second == u'i' && third == u'e') {
         gender = Gender::Feminine;
-    } else if (article == u"das") {
+    } else if (second == u'a' && third == u's') {
         gender = Gender::Neuter;
     }
 }
 
-void AppendSlots(GeneratorState& state, const DrawnEntries& drawn, RandomSource& random)
+struct SlotText {
+    std::u16string_view Before;
+    std::u16string_view Article;
+    std::u16string_view Noun;
+};
+
+struct VerseTexts {
+    std::array<SlotText, SlotCount> Slots;
+    std::u16string_view VerbEnding;
+};
+
+// Makes the slots' draws in their fixed order: slot 7 draws its preposition
+// before its article kind, and the verb ending comes last. Touches no text.
+VerseTexts DrawVerseTexts(const GeneratorState& state, const DrawnEntries& drawn,
+                          RandomSource& random)
 {
-    std::u16string& text = state.VerseText;
+    // Every field is written below; value-initialising them first showed in profiles.
+    VerseTexts texts;
+    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
     for (std::size_t k = 0; k < SlotCount; ++k) {
         const Slot& slot = Slots.at(k);
         const auto entry = static_cast<std::size_t>(drawn.at(k));
-        if (k == PrepositionSlot) {
-            text += Preposition(state, DrawPrepositionIndex(random.Next()));
-        } else {
-            text += slot.Lead;
-        }
-        text +=
-            Article(state, state.EntryGenders.at(entry), slot.Case, DrawArticleKind(random.Next()));
-        text += u' ';
-        text += state.WordList.at(entry).Noun;
-        text += slot.Tail;
+        SlotText& text = texts.Slots.at(k);
+        text.Before = k == PrepositionSlot
+                          ? Preposition(state, draws::PrepositionIndex(random.Next()))
+                          : slot.Before;
+        text.Article = tables::ArticleAt(state, state.EntryGenders.at(entry), slot.Case,
+                                         draws::Kind(random.Next(), kindThresholds));
+        text.Noun = state.WordList.at(entry).Noun;
     }
-    text += VerbEnding(state, DrawVerbEndingIndex(random.Next()));
-    text += VerseEnd;
+    texts.VerbEnding = VerbEnding(state, draws::VerbEndingIndex(random.Next()));
+    return texts;
+}
+
+// Copies a piece of a verse, nearly always a few units long, without a call:
+// two possibly overlapping fixed-size copies cover every length up to twice
+// their size, and never touch a unit outside the piece.
+[[gnu::always_inline]] inline char16_t* PutPiece(std::u16string_view piece, char16_t* out)
+{
+    const std::size_t n = piece.size();
+    const char16_t* in = piece.data();
+    if (n >= 4 && n <= 8) {
+        std::memcpy(out, in, 4 * sizeof(char16_t));
+        std::memcpy(out + n - 4, in + n - 4, 4 * sizeof(char16_t));
+    } else if (n >= 2 && n < 4) {
+        std::memcpy(out, in, 2 * sizeof(char16_t));
+        std::memcpy(out + n - 2, in + n - 2, 2 * sizeof(char16_t));
+    } else if (n == 1) {
+        *out = *in;
+    } else if (n > 8) {
+        std::memcpy(out, in, n * sizeof(char16_t));
+    }
+    return out + n;
+}
+
+// Grows the text once by the verse's length and fills it in place: appending
+// the pieces one by one cost more than all the draws of the verse. The resize
+// is what bounds every write of PutPiece.
+void AppendVerseTexts(std::u16string& text, const VerseTexts& texts)
+{
+    std::size_t length = texts.VerbEnding.size() + VerseEnd.size();
+    for (const SlotText& slot : texts.Slots) {
+        length += slot.Before.size() + slot.Article.size() + 1 + slot.Noun.size();
+    }
+    const std::size_t start = text.size();
+    text.resize(start + length);
+    char16_t* out = text.data() + start;
+    for (const SlotText& slot : texts.Slots) {
+        out = PutPiece(slot.Before, out);
+        out = PutPiece(slot.Article, out);
+        *out++ = Blank;
+        out = PutPiece(slot.Noun, out);
+    }
+    out = PutPiece(texts.VerbEnding, out);
+    PutPiece(VerseEnd, out);
 }
 
 } // namespace
@@ -115,7 +196,7 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
         for (const std::int16_t entry : drawn) {
             LearnGender(state, static_cast<std::size_t>(entry));
         }
-        AppendSlots(state, drawn, random);
+        AppendVerseTexts(state.VerseText, DrawVerseTexts(state, drawn, random));
     } catch (...) {
         state.EntryGenders = gendersBefore;
         state.VerseText.resize(lengthBefore);

@@ -2,28 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "engine/verse_draws.h"
 
-#include "engine/generator_state.h"
+#include "engine/verse_draws_inline.h"
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 
 namespace wumpel {
 namespace {
-
-float CheckedDraw(float r)
-{
-    if (!(r >= 0.0F && r < 1.0F)) {
-        throw std::out_of_range("random draw outside [0, 1)");
-    }
-    return r;
-}
-
-std::size_t OffsetFloor(double scale, float r, double offset)
-{
-    return static_cast<std::size_t>(
-        std::floor(scale * static_cast<double>(CheckedDraw(r)) + offset));
-}
 
 int KindByLogarithm(float r)
 {
@@ -45,47 +30,42 @@ float KindThreshold(int kind)
     return r;
 }
 
-const std::array<float, ArticleKindCount - 1>& KindThresholds()
+} // namespace
+
+namespace draws {
+
+const KindThresholdTable& KindThresholds()
 {
-    static const std::array<float, ArticleKindCount - 1> thresholds = {
-        KindThreshold(1), KindThreshold(2), KindThreshold(3)};
+    static const KindThresholdTable thresholds = {KindThreshold(1), KindThreshold(2),
+                                                  KindThreshold(3)};
     return thresholds;
 }
 
-} // namespace
+} // namespace draws
 
 std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, float r)
 {
-    if (lastEntryIndex < 0 || static_cast<std::size_t>(lastEntryIndex) >= WordListCapacity) {
-        throw std::out_of_range("last entry index out of range");
-    }
-    const auto scale = static_cast<double>(static_cast<float>(lastEntryIndex));
-    return static_cast<std::int16_t>(OffsetFloor(scale, r, 0.5));
+    return draws::EntryIndex(lastEntryIndex, r);
 }
 
 ArticleKind DrawArticleKind(float r)
 {
-    CheckedDraw(r);
-    int kind = 0;
-    for (const float threshold : KindThresholds()) {
-        kind += r >= threshold ? 1 : 0;
-    }
-    return static_cast<ArticleKind>(kind);
+    return draws::Kind(r, draws::KindThresholds());
 }
 
 ArticleKind DrawArticleKindByLogarithm(float r)
 {
-    return static_cast<ArticleKind>(KindByLogarithm(CheckedDraw(r)));
+    return static_cast<ArticleKind>(KindByLogarithm(draws::CheckedDraw(r)));
 }
 
 std::size_t DrawPrepositionIndex(float r)
 {
-    return OffsetFloor(14.0, r, 0.6);
+    return draws::PrepositionIndex(r);
 }
 
 std::size_t DrawVerbEndingIndex(float r)
 {
-    return OffsetFloor(7.0, r, 0.6);
+    return draws::VerbEndingIndex(r);
 }
 
 } // namespace wumpel

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "engine/word_tables.h"
 
+#include "engine/word_tables_inline.h"
+
 #include <array>
-#include <stdexcept>
 #include <string_view>
 
 namespace wumpel {
@@ -30,25 +31,6 @@ constexpr std::array<std::u16string_view, VerbEndingCount> VerbEndingTexts = {
     u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
     u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
 
-// Gender varies fastest and kind slowest, so one kind's nine cells lie together.
-std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::size_t kind)
-{
-    if (gender >= GenderCount || grammaticalCase >= GrammaticalCaseCount ||
-        kind >= ArticleKindCount) {
-        throw std::out_of_range("article code out of range");
-    }
-    return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
-}
-
-template <typename Code> std::size_t CodeIndex(Code code)
-{
-    const auto value = static_cast<std::int16_t>(code);
-    if (value < 0) {
-        throw std::out_of_range("negative grammar code");
-    }
-    return static_cast<std::size_t>(value);
-}
-
 } // namespace
 
 void InitWordTables(GeneratorState& state)
@@ -56,9 +38,9 @@ void InitWordTables(GeneratorState& state)
     for (std::size_t grammaticalCase = 0; grammaticalCase < GrammaticalCaseCount;
          ++grammaticalCase) {
         for (std::size_t gender = 0; gender < GenderCount; ++gender) {
-            state.ArticleTable.at(ArticleCell(gender, grammaticalCase, 0)).clear();
+            state.ArticleTable.at(tables::ArticleCell(gender, grammaticalCase, 0)).clear();
             for (std::size_t kind = 1; kind < ArticleKindCount; ++kind) {
-                state.ArticleTable.at(ArticleCell(gender, grammaticalCase, kind)) =
+                state.ArticleTable.at(tables::ArticleCell(gender, grammaticalCase, kind)) =
                     DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
             }
         }
@@ -74,8 +56,7 @@ void InitWordTables(GeneratorState& state)
 const std::u16string& Article(const GeneratorState& state, Gender gender,
                               GrammaticalCase grammaticalCase, ArticleKind kind)
 {
-    return state.ArticleTable.at(
-        ArticleCell(CodeIndex(gender), CodeIndex(grammaticalCase), CodeIndex(kind)));
+    return tables::ArticleAt(state, gender, grammaticalCase, kind);
 }
 
 const std::u16string& Preposition(const GeneratorState& state, std::size_t index)

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The bounds-checked article read of word_tables.h as inline code for the
+// composer's inner loop; word_tables.cpp implements Article() with it. Not part
+// of the engine's interface.
+
+#include "engine/generator_state.h"
+#include "engine/grammar.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace wumpel::tables {
+
+// Gender varies fastest and kind slowest, so one kind's nine cells lie together.
+inline std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::size_t kind)
+{
+    if (gender >= GenderCount || grammaticalCase >= GrammaticalCaseCount ||
+        kind >= ArticleKindCount) {
+        throw std::out_of_range("article code out of range");
+    }
+    return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
+}
+
+template <typename Code> std::size_t CodeIndex(Code code)
+{
+    const auto value = static_cast<std::int16_t>(code);
+    if (value < 0) {
+        throw std::out_of_range("negative grammar code");
+    }
+    return static_cast<std::size_t>(value);
+}
+
+inline const std::u16string& ArticleAt(const GeneratorState& state, Gender gender,
+                                       GrammaticalCase grammaticalCase, ArticleKind kind)
+{
+    return state.ArticleTable.at(
+        ArticleCell(CodeIndex(gender), CodeIndex(grammaticalCase), CodeIndex(kind)));
+}
+
+} // namespace wumpel::tables
