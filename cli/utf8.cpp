@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/utf8.h"
 
+#include <bit>
+#include <cstring>
 #include <stdexcept>
 
 namespace wumpel::cli {
@@ -30,6 +32,34 @@ bool IsHighSurrogate(char32_t unit)
 bool IsLowSurrogate(char32_t unit)
 {
     return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Verses are mostly ASCII, so runs of it are converted eight units at a time
+// with the compiler's portable vector types (SSE2 or NEON underneath).
+constexpr std::size_t BlockUnits = 8;
+using UnitBlock = std::uint16_t __attribute__((vector_size(BlockUnits * sizeof(std::uint16_t))));
+using ByteBlock = std::uint8_t __attribute__((vector_size(BlockUnits)));
+using LaneMask = std::int16_t __attribute__((vector_size(BlockUnits * sizeof(std::int16_t))));
+using ByteMask = std::int8_t __attribute__((vector_size(BlockUnits)));
+
+// Writes the eight units narrowed to bytes and returns how many of them, from
+// the first, are plain ASCII (not CR); only those bytes are valid. out must have
+// room for eight bytes.
+std::size_t CopyPlainAscii(const char16_t* units, char* out)
+{
+    UnitBlock block;
+    std::memcpy(&block, units, sizeof(block));
+    const ByteBlock bytes = __builtin_convertvector(block, ByteBlock);
+    std::memcpy(out, &bytes, sizeof(bytes));
+    const LaneMask special = (block >= 0x80) | (block == Cr);
+    const ByteMask specialBytes = __builtin_convertvector(special, ByteMask);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &specialBytes, sizeof(bits));
+    // Lane order in memory is unit order: the first special unit is the lowest
+    // set byte on a little-endian machine and the highest on a big-endian one.
+    const int zeros = std::endian::native == std::endian::little ? std::countr_zero(bits)
+                                                                 : std::countl_zero(bits);
+    return static_cast<std::size_t>(zeros) / 8;
 }
 
 } // namespace
@@ -95,10 +125,20 @@ std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
     // than MaxUtf8BytesPerUnit, and a surrogate pair yields four for two units.
     auto write = out.begin();
     const auto put = [&write](char32_t value) { *write++ = static_cast<char>(value); };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t unit = text[i];
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Eight units never need more than eight of the 24 bytes reserved for them.
+        if (text.size() - i >= BlockUnits) {
+            const std::size_t plain = CopyPlainAscii(text.data() + i, &*write);
+            write += static_cast<std::ptrdiff_t>(plain);
+            i += plain;
+            if (plain == BlockUnits) {
+                continue;
+            }
+        }
+        char32_t unit = text[i++];
         if (unit < 0x80) {
-            if (unit != Cr || i + 1 == text.size() || text[i + 1] != Lf) {
+            if (unit != Cr || i == text.size() || text[i] != Lf) {
                 put(unit);
             }
             continue;
@@ -108,8 +148,8 @@ std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
             put(0x80 | (unit & 0x3FU));
             continue;
         }
-        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            const char32_t codePoint = 0x10000 + ((unit - 0xD800) << 10U) + (text[++i] - 0xDC00);
+        if (IsHighSurrogate(unit) && i < text.size() && IsLowSurrogate(text[i])) {
+            const char32_t codePoint = 0x10000 + ((unit - 0xD800) << 10U) + (text[i++] - 0xDC00);
             put(0xF0 | (codePoint >> 18U));
             put(0x80 | ((codePoint >> 12U) & 0x3FU));
             put(0x80 | ((codePoint >> 6U) & 0x3FU));
