@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/actions.h"
+#include "engine/generator_state.h"
+#include "engine/random_source.h"
+#include "engine/verse_composer.h"
+#include "engine/verse_window.h"
+#include "engine/word_list_parser.h"
+#include "engine/word_tables.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace wumpel {
+namespace {
+
+// The longest list the parser takes: 26 entries of all three genders.
+std::u16string FullWordList()
+{
+    std::u16string text;
+    const std::u16string articles[] = {u"der", u"die", u"das"};
+    for (int i = 0; i < 26; ++i) {
+        text += articles[i % 3] + u" Wörterbuch" +
+                std::u16string(1, static_cast<char16_t>(u'A' + i)) + u"\r\n";
+    }
+    return text;
+}
+
+class ListWindow final : public VerseWindow {
+public:
+    std::u16string ReadWordList() const override { return m_list; }
+    void ReplaceOutput(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
+
+private:
+    std::u16string m_list = FullWordList();
+};
+
+void ComposeVerseBench(benchmark::State& benchmarkState)
+{
+    GeneratorState state;
+    InitWordTables(state);
+    ParseWordList(state, FullWordList());
+    SeededRandomSource random(1);
+    for (auto _ : benchmarkState) {
+        ComposeVerse(state, random);
+        benchmark::DoNotOptimize(state.VerseText.data());
+        // As the command-line tool does after writing each verse.
+        state.VerseText.clear();
+    }
+    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+}
+BENCHMARK(ComposeVerseBench)->Name("ComposeVerse");
+
+void ParseWordListBench(benchmark::State& benchmarkState)
+{
+    const std::u16string text = FullWordList();
+    GeneratorState state;
+    for (auto _ : benchmarkState) {
+        ParseWordList(state, text);
+        benchmark::DoNotOptimize(state.LastEntryIndex);
+    }
+    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+}
+BENCHMARK(ParseWordListBench)->Name("ParseWordList/26Entries");
+
+// Tables, parse and the first verse: one click on "Übernehmen".
+void ApplyWordListBench(benchmark::State& benchmarkState)
+{
+    ListWindow window;
+    GeneratorState state;
+    SeededRandomSource random(1);
+    for (auto _ : benchmarkState) {
+        ApplyWordList(state, window, random);
+        benchmark::DoNotOptimize(state.VerseText.data());
+    }
+    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+}
+BENCHMARK(ApplyWordListBench)->Name("ApplyWordList/26Entries");
+
+} // namespace
+} // namespace wumpel
+
+BENCHMARK_MAIN();
