@@ -7,6 +7,7 @@
 #include "ui/clickable_label_accessible.h"
 #include "ui/example_word_lists.h"
 #include "ui/line_breaks.h"
+#include "ui/output_replacer.h"
 #include "ui/window_layout.h"
 
 #include <QIcon>
@@ -123,7 +124,8 @@ void WumpelWindow::buildFields()
     place(m_output, layout::Text2, QPalette::Base);
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
-    m_output->setPlainText(displayedText(OutputBeforeFirstVerse));
+    m_outputReplacer = new OutputReplacer(m_output);
+    m_outputReplacer->replace(OutputBeforeFirstVerse);
 
     auto* information = new QTextEdit(this);
     place(information, layout::Text3, QPalette::Base);
@@ -213,7 +215,7 @@ std::u16string WumpelWindow::ReadWordList() const
 
 void WumpelWindow::ReplaceOutput(std::u16string_view text)
 {
-    m_output->setPlainText(displayedText(text));
+    m_outputReplacer->replace(text);
 }
 
 void WumpelWindow::paintEvent(QPaintEvent* /*event*/)

@@ -27,6 +27,7 @@ class QPlainTextEdit;
 namespace wumpel {
 
 class ClickFilter;
+class OutputReplacer;
 struct ObjectLayout;
 
 class WumpelWindow final : public QWidget, public VerseWindow {
@@ -65,6 +66,7 @@ private:
     QPixmap m_dog;
     QPlainTextEdit* m_wordList = nullptr;
     QPlainTextEdit* m_output = nullptr;
+    OutputReplacer* m_outputReplacer = nullptr;
 };
 
 } // namespace wumpel
