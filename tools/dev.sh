@@ -15,7 +15,7 @@ readonly jobs="$(nproc)"
 readonly packages=(
     build-essential cmake
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-liberation
+    qt6-base-dev libgl-dev fonts-liberation appstream desktop-file-utils
     clang libclang-rt-14-dev
 )
 
@@ -53,8 +53,13 @@ test)
     build
     run_tests
     ;;
+run)
+    install_missing_packages
+    build
+    exec "$build_dir/app/wumpel"
+    ;;
 *)
-    echo "usage: tools/dev.sh test" >&2
+    echo "usage: tools/dev.sh test|run" >&2
     exit 2
     ;;
 esac
