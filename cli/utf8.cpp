@@ -51,7 +51,9 @@ std::size_t CopyPlainAscii(const char16_t* units, char* out)
     std::memcpy(&block, units, sizeof(block));
     const ByteBlock bytes = __builtin_convertvector(block, ByteBlock);
     std::memcpy(out, &bytes, sizeof(bytes));
-    const LaneMask special = (block >= 0x80) | (block == Cr);
+    constexpr UnitBlock FirstNonAscii = {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+    constexpr UnitBlock Crs = {Cr, Cr, Cr, Cr, Cr, Cr, Cr, Cr};
+    const LaneMask special = (block >= FirstNonAscii) | (block == Crs);
     const ByteMask specialBytes = __builtin_convertvector(special, ByteMask);
     std::uint64_t bits = 0;
     std::memcpy(&bits, &specialBytes, sizeof(bits));
