@@ -10,13 +10,17 @@ set -euo pipefail
 readonly root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 readonly build_dir="${WUMPEL_BUILD_DIR:-$root/build}"
 readonly jobs="$(nproc)"
+readonly sanitize_dir="${WUMPEL_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+readonly fuzz_dir="${WUMPEL_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+readonly fuzz_seconds="${WUMPEL_FUZZ_SECONDS:-60}"
+readonly fuzzers=(engine cli_input)
 
 # Everything the build and the tests need, from Debian's own packages.
 readonly packages=(
     build-essential cmake
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-liberation appstream desktop-file-utils
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev time
 )
 
 as_root() {
@@ -47,11 +51,56 @@ run_tests() {
     ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
 }
 
+# The whole suite once more with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer: any finding ends the test program, so its test fails.
+run_sanitized_tests() {
+    cmake -S "$root" -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUMPEL_SANITIZE=ON
+    cmake --build "$sanitize_dir" --parallel "$jobs"
+    ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$sanitize_dir" --output-on-failure --parallel "$jobs"
+}
+
+# Each libFuzzer target for a bounded time, side by side, starting from the
+# committed seed corpus; new inputs go to a scratch corpus in the build
+# directory, and an input that breaks an invariant lands there as
+# <fuzzer>-crash-*.
+run_fuzzers() {
+    cmake -S "$root" -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DWUMPEL_BUILD_FUZZERS=ON -DWUMPEL_SANITIZE=ON \
+        -DWUMPEL_BUILD_UI=OFF -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
+    cmake --build "$fuzz_dir" --parallel "$jobs"
+    local fuzzer
+    local pids=()
+    for fuzzer in "${fuzzers[@]}"; do
+        local corpus="$fuzz_dir/corpus/$fuzzer"
+        mkdir -p "$corpus"
+        "$fuzz_dir/fuzz/${fuzzer}_fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 \
+            -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$fuzz_dir/$fuzzer-" \
+            "$corpus" "$root/fuzz/corpus/$fuzzer" >"$fuzz_dir/$fuzzer.log" 2>&1 &
+        pids+=("$!")
+    done
+    local failed=0
+    local i
+    for i in "${!pids[@]}"; do
+        if ! wait "${pids[$i]}"; then
+            echo "fuzzer ${fuzzers[$i]} found a problem:" >&2
+            tail -n 60 "$fuzz_dir/${fuzzers[$i]}.log" >&2
+            failed=1
+        else
+            grep -E '^Done [0-9]+ runs' "$fuzz_dir/${fuzzers[$i]}.log" | sed "s/^/${fuzzers[$i]}: /"
+        fi
+    done
+    return "$failed"
+}
+
 case "${1:-}" in
 test)
     install_missing_packages
     build
     run_tests
+    run_sanitized_tests
+    run_fuzzers
     ;;
 run)
     install_missing_packages
