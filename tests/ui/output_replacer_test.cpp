@@ -48,7 +48,7 @@ char* describe(const FieldView& view)
                                .arg(view.anchor)
                                .arg(view.verticalScroll)
                                .arg(view.horizontalScroll)
-                               .arg(view.undoAvailable)
+                               .arg(view.undoAvailable ? "yes" : "no")
                                .arg(view.text.left(60)));
 }
 

@@ -22,7 +22,7 @@ using namespace wumpel::test;
 
 namespace {
 
-const std::u16string StartOutput = u" noch leer\r\n";
+constexpr std::u16string_view StartOutput = u" noch leer\r\n";
 
 enum class Step { Apply, Append, NewText };
 
@@ -79,7 +79,7 @@ private slots:
     {
         const auto window = makeShownWindow();
         QCOMPARE(window->ReadWordList(), std::u16string());
-        QCOMPARE(shownOutput(*window), StartOutput);
+        QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
         QCOMPARE(objectAs<QPlainTextEdit>(*window, "Text2")->blockCount(), 2);
         QCOMPARE(QApplication::focusWidget(), object(*window, "Text1"));
     }
@@ -117,7 +117,7 @@ private slots:
         typeInto(*window, "Text1", "der Hund");
         click(*window, clicked);
         QCOMPARE(window->ReadWordList(), exampleWordList(list));
-        QCOMPARE(shownOutput(*window), StartOutput);
+        QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
     }
 
     void exampleFieldLoadsItsListWhateverItHolds_data()
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(edit->toPlainText(), QString("der Hund\n\ndie Katze"));
         if (field == "Text1") {
             QCOMPARE(window->ReadWordList(), std::u16string(u"der Hund\r\n\r\ndie Katze"));
-            QCOMPARE(shownOutput(*window), StartOutput);
+            QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
         }
         QCOMPARE(QApplication::focusWidget(), edit);
     }
