@@ -32,9 +32,6 @@ bool ClickFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         break;
-    case QEvent::MouseButtonDblClick:
-        m_pressed = false;
-        break;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
