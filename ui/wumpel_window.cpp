@@ -99,6 +99,7 @@ void WumpelWindow::buildLabels()
 {
     QLabel* instruction = addLabel(layout::Eingabe, qString(Instruction));
     instruction->setFrameShape(QFrame::NoFrame);
+    // From the top: the lower part of the box lies under the example row.
     instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     instruction->setWordWrap(true);
     instruction->setAccessibleName(instruction->text());
