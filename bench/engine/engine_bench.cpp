@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace wumpel {
@@ -19,9 +21,9 @@ namespace {
 std::u16string FullWordList()
 {
     std::u16string text;
-    const std::u16string articles[] = {u"der", u"die", u"das"};
-    for (int i = 0; i < 26; ++i) {
-        text += articles[i % 3] + u" Wörterbuch" +
+    const std::array<std::u16string, 3> articles = {u"der", u"die", u"das"};
+    for (std::size_t i = 0; i < 26; ++i) {
+        text += articles.at(i % articles.size()) + u" Wörterbuch" +
                 std::u16string(1, static_cast<char16_t>(u'A' + i)) + u"\r\n";
     }
     return text;

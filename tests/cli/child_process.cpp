@@ -15,8 +15,6 @@
 #include <system_error>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace wumpel::testing_support {
 namespace {
 
@@ -70,6 +68,7 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& argument
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) {
         argv.push_back(word.data());
     }

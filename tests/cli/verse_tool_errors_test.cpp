@@ -34,86 +34,97 @@ TEST_P(VerseToolFailureTest, ReportsOneLineAndWritesNoVerse)
     EXPECT_EQ(result.Output, "");
 }
 
-const std::string Nine = std::string(GodList);
-const std::string Help = " (see wumpel-verse --help)\n";
-const std::string CountRange = ": expected a whole number from 1 to 18446744073709551615";
-const std::string SeedRange = ": expected a whole number from 0 to 18446744073709551615";
+constexpr std::string_view Nine = GodList;
+constexpr std::string_view Help = " (see wumpel-verse --help)\n";
+constexpr std::string_view CountRange = ": expected a whole number from 1 to 18446744073709551615";
+constexpr std::string_view SeedRange = ": expected a whole number from 0 to 18446744073709551615";
+
+// Joins literal pieces of an expected message.
+template <typename... Parts> std::string Text(const Parts&... parts)
+{
+    std::string text;
+    (text.append(parts), ...);
+    return text;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, VerseToolFailureTest,
     testing::Values(
         FailureCase{"UnknownLongOption",
                     {"--verbose"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: unknown option '--verbose'" + Help},
-        FailureCase{
-            "UnknownShortOption", {"-n", "3"}, Nine, 2, "wumpel-verse: unknown option '-n'" + Help},
+                    Text("wumpel-verse: unknown option '--verbose'", Help)},
+        FailureCase{"UnknownShortOption",
+                    {"-n", "3"},
+                    std::string(Nine),
+                    2,
+                    Text("wumpel-verse: unknown option '-n'", Help)},
         FailureCase{"UnknownOptionWithValue",
                     {"--colour=red"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: unknown option '--colour=red'" + Help},
+                    Text("wumpel-verse: unknown option '--colour=red'", Help)},
         FailureCase{"CountZero",
                     {"--count", "0"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count '0'" + CountRange + Help},
+                    Text("wumpel-verse: invalid count '0'", CountRange, Help)},
         FailureCase{"CountNegative",
                     {"--count", "-1"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count '-1'" + CountRange + Help},
+                    Text("wumpel-verse: invalid count '-1'", CountRange, Help)},
         FailureCase{"CountWithPlusSign",
                     {"--count=+3"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count '+3'" + CountRange + Help},
+                    Text("wumpel-verse: invalid count '+3'", CountRange, Help)},
         FailureCase{"CountWithTrailingText",
                     {"--count", "3x"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count '3x'" + CountRange + Help},
+                    Text("wumpel-verse: invalid count '3x'", CountRange, Help)},
         FailureCase{"CountEmpty",
                     {"--count="},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count ''" + CountRange + Help},
+                    Text("wumpel-verse: invalid count ''", CountRange, Help)},
         FailureCase{"CountBeyond64Bits",
                     {"--count", "18446744073709551616"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid count '18446744073709551616'" + CountRange + Help},
+                    Text("wumpel-verse: invalid count '18446744073709551616'", CountRange, Help)},
         FailureCase{"CountWithoutValue",
                     {"--count"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: --count needs a value" + Help},
+                    Text("wumpel-verse: --count needs a value", Help)},
         FailureCase{"SeedNotANumber",
                     {"--seed", "abc"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid seed 'abc'" + SeedRange + Help},
+                    Text("wumpel-verse: invalid seed 'abc'", SeedRange, Help)},
         FailureCase{"SeedNegative",
                     {"--seed=-5"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid seed '-5'" + SeedRange + Help},
+                    Text("wumpel-verse: invalid seed '-5'", SeedRange, Help)},
         FailureCase{"SeedBeyond64Bits",
                     {"--seed", "99999999999999999999"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: invalid seed '99999999999999999999'" + SeedRange + Help},
+                    Text("wumpel-verse: invalid seed '99999999999999999999'", SeedRange, Help)},
         FailureCase{"SeedWithoutValue",
                     {"--count", "2", "--seed"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: --seed needs a value" + Help},
+                    Text("wumpel-verse: --seed needs a value", Help)},
         FailureCase{"TwoInputFiles",
                     {"a.txt", "b.txt"},
-                    Nine,
+                    std::string(Nine),
                     2,
-                    "wumpel-verse: more than one input file: 'a.txt' and 'b.txt'" + Help}));
+                    Text("wumpel-verse: more than one input file: 'a.txt' and 'b.txt'", Help)}));
 
 INSTANTIATE_TEST_SUITE_P(
     Input, VerseToolFailureTest,
@@ -142,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "wumpel-verse: standard input is not valid UTF-8: bad byte at offset 3\n"},
         FailureCase{"CutOffAtTheEnd",
                     {},
-                    Nine + "die B\xC3",
+                    Text(Nine, "die B\xC3"),
                     2,
                     "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
                         std::to_string(Nine.size() + 5) + "\n"},

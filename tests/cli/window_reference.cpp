@@ -32,7 +32,8 @@ private:
 std::string Convert(const char* to, const char* from, std::string_view bytes)
 {
     iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as (iconv_t)-1, an integer cast to a pointer.
+    if (converter == reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr)
         throw std::runtime_error("iconv_open failed");
     }
     std::string input(bytes);
