@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 
+#include "cli/quoted.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
@@ -12,11 +14,6 @@ namespace {
 
 constexpr std::string_view CountOption = "--count";
 constexpr std::string_view SeedOption = "--seed";
-
-std::string Quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
 
 // Splits "--name=value" into its name and value; other arguments have no value.
 std::pair<std::string_view, std::optional<std::string_view>> SplitOption(std::string_view argument)

@@ -3,6 +3,7 @@
 #include "cli/word_list_input.h"
 
 #include "cli/arguments.h"
+#include "cli/quoted.h"
 #include "cli/utf8.h"
 #include "cli/word_list_collector.h"
 
@@ -23,7 +24,7 @@ constexpr std::size_t ReadChunkSize = std::size_t{1} << 16U;
 class InputFile {
 public:
     InputFile(std::string_view name, int standardInput)
-        : m_name(name == StandardInputName ? "standard input" : "'" + std::string(name) + "'")
+        : m_name(name == StandardInputName ? "standard input" : Quoted(name))
     {
         if (name == StandardInputName) {
             m_fd = standardInput;
