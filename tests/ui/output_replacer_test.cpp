@@ -40,16 +40,16 @@ FieldView viewOf(QPlainTextEdit& field)
             field.document()->isUndoAvailable()};
 }
 
-char* describe(const FieldView& view)
+QString describe(const FieldView& view)
 {
-    return QTest::toString(QString("%1 blocks, cursor %2/%3, scroll %4/%5, undo %6, text \"%7\"")
-                               .arg(view.blockCount)
-                               .arg(view.cursorPosition)
-                               .arg(view.anchor)
-                               .arg(view.verticalScroll)
-                               .arg(view.horizontalScroll)
-                               .arg(view.undoAvailable ? "yes" : "no")
-                               .arg(view.text.left(60)));
+    return QString("%1 blocks, cursor %2/%3, scroll %4/%5, undo %6, text \"%7\"")
+        .arg(view.blockCount)
+        .arg(view.cursorPosition)
+        .arg(view.anchor)
+        .arg(view.verticalScroll)
+        .arg(view.horizontalScroll)
+        .arg(view.undoAvailable ? "yes" : "no")
+        .arg(view.text.left(60));
 }
 
 void prepareField(QPlainTextEdit& field)
