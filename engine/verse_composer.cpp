@@ -7,6 +7,7 @@
 #include "engine/word_tables_inline.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -44,37 +45,61 @@ constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
 
 using DrawnEntries = std::array<std::int16_t, SlotCount>;
 
-// A pass that finds no equal pair changes nothing and draws nothing, so "no
-// equal pair" ends the passes as surely as a pass without replacements would;
-// with at most 26 entries one bit per entry tells it in a few instructions.
-bool HasEqualPair(const DrawnEntries& drawn)
-{
-    std::uint32_t seen = 0;
-    for (const std::int16_t index : drawn) {
-        const std::uint32_t bit = std::uint32_t{1} << static_cast<unsigned>(index);
-        if ((seen & bit) != 0) {
-            return true;
+// For each entry index, a bit per slot that holds it: a pass finds the later
+// slots equal to slot i in one look instead of comparing with each of them.
+class SlotsByEntry {
+public:
+    explicit SlotsByEntry(const DrawnEntries& drawn)
+    {
+        for (std::size_t k = 0; k < SlotCount; ++k) {
+            Add(drawn.at(k), k);
         }
-        seen |= bit;
     }
-    return false;
-}
 
+    std::uint32_t SlotsAfter(std::int16_t entry, std::size_t slot) const
+    {
+        return m_slots.at(static_cast<std::size_t>(entry)) & (~std::uint32_t{0} << (slot + 1));
+    }
+
+    void Move(std::int16_t from, std::int16_t to, std::size_t slot)
+    {
+        m_slots.at(static_cast<std::size_t>(from)) &= ~(std::uint32_t{1} << slot);
+        Add(to, slot);
+    }
+
+private:
+    void Add(std::int16_t entry, std::size_t slot)
+    {
+        m_slots.at(static_cast<std::size_t>(entry)) |= std::uint32_t{1} << slot;
+    }
+
+    std::array<std::uint32_t, WordListCapacity> m_slots{};
+};
+
+// Passes over all pairs i < j until one finds no equal pair, as the rule has
+// it: a replacement is drawn as soon as slot j is found equal to slot i, later
+// comparisons see it, and any replacement calls for another pass even if it
+// drew the same index again. The slots equal to slot i can be gathered before
+// replacing any of them, since replacing slot j changes no other comparison
+// with slot i.
 DrawnEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& random)
 {
-    static_assert(WordListCapacity <= 32, "one bit per entry index");
     DrawnEntries drawn{};
     for (std::int16_t& index : drawn) {
         index = draws::EntryIndex(lastEntryIndex, random.Next());
     }
-    // Later comparisons in a pass see the replaced values, and a replacement calls
-    // for another pass even when it drew the same index again.
-    while (HasEqualPair(drawn)) {
+    SlotsByEntry slots(drawn);
+    bool replaced = true;
+    while (replaced) {
+        replaced = false;
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
-            for (std::size_t j = i + 1; j < SlotCount; ++j) {
-                if (drawn.at(i) == drawn.at(j)) {
-                    drawn.at(j) = draws::EntryIndex(lastEntryIndex, random.Next());
-                }
+            for (std::uint32_t equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
+                 equal &= equal - 1) {
+                const auto j = static_cast<std::size_t>(std::countr_zero(equal));
+                const std::int16_t redrawn = draws::EntryIndex(lastEntryIndex, random.Next());
+                slots.Move(drawn.at(j), redrawn, j);
+                drawn.at(j) = redrawn;
+                replaced = true;
             }
         }
     }
