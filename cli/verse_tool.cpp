@@ -12,6 +12,7 @@
 #include "engine/random_source.h"
 
 #include <memory>
+#include <new>
 #include <string>
 #include <system_error>
 #include <variant>
@@ -93,15 +94,19 @@ int Run(const Arguments& arguments, const ToolStreams& streams)
 
 int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams& streams)
 {
+    // Standard error itself may be what failed; then there is nowhere left to say
+    // so, and the exit status has to do.
     try {
-        return Run(ParseArguments(arguments), streams);
-    } catch (const std::system_error& error) {
-        // Standard error itself may be what failed; there is nowhere left to say so.
         try {
+            return Run(ParseArguments(arguments), streams);
+        } catch (const std::system_error& error) {
             return Fail(streams, "cannot write the output: " + error.code().message());
-        } catch (const std::system_error&) {
-            return ExitError;
+        } catch (const std::bad_alloc&) {
+            // An input of one enormous line is held whole, as the window would.
+            return Fail(streams, "not enough memory for the word list and its verses");
         }
+    } catch (const std::system_error&) {
+        return ExitError;
     }
 }
 

@@ -208,5 +208,30 @@ TEST(VerseToolFailure, UnreadableFileNamesTheSystemsReason)
     EXPECT_EQ(result.Output, "");
 }
 
+// AddressSanitizer reserves terabytes of address space up front, so a limit on
+// it would stop the instrumented tool before it reads a byte.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool LimitsAddressSpace = false;
+#elif defined(__has_feature)
+constexpr bool LimitsAddressSpace = !__has_feature(address_sanitizer);
+#else
+constexpr bool LimitsAddressSpace = true;
+#endif
+
+TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
+{
+    if (!LimitsAddressSpace) {
+        GTEST_SKIP() << "address space limits do not work under AddressSanitizer";
+    }
+    // One 60 MB line is one entry the engine holds whole, as UTF-16: more than
+    // the 150 MB the tool may map here.
+    const ProcessResult result =
+        RunProcess("/bin/sh", {"-c", "ulimit -v 150000 && exec \"$0\"", WUMPEL_VERSE_PATH},
+                   "das " + std::string(60'000'000, 'x'));
+    EXPECT_EQ(result.ExitStatus, 2);
+    EXPECT_EQ(result.Error, "wumpel-verse: not enough memory for the word list and its verses\n");
+    EXPECT_EQ(result.Output, "");
+}
+
 } // namespace
 } // namespace wumpel::testing_support
