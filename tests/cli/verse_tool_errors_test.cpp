@@ -225,9 +225,9 @@ TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
     }
     // One 60 MB line is one entry the engine holds whole, as UTF-16: more than
     // the 150 MB the tool may map here.
-    const ProcessResult result =
-        RunProcess("/bin/sh", {"-c", "ulimit -v 150000 && exec \"$0\"", WUMPEL_VERSE_PATH},
-                   "das " + std::string(60'000'000, 'x'));
+    const std::string hugeNoun(60'000'000, 'x'); // NOLINT(bugprone-string-constructor)
+    const ProcessResult result = RunProcess(
+        "/bin/sh", {"-c", "ulimit -v 150000 && exec \"$0\"", WUMPEL_VERSE_PATH}, "das " + hugeNoun);
     EXPECT_EQ(result.ExitStatus, 2);
     EXPECT_EQ(result.Error, "wumpel-verse: not enough memory for the word list and its verses\n");
     EXPECT_EQ(result.Output, "");
