@@ -51,8 +51,8 @@ GeneratorState StateWith(std::u16string_view list)
     return state;
 }
 
-// The nine entry draws for entries 0..8, then one kind per slot with the
-// preposition and verb ending at their places.
+// Draws for the given entries (the nine of the verse, then any replacements),
+// then one kind per slot with the preposition and verb ending at their places.
 ScriptedRandomSource VerseScript(const std::vector<int>& entries, int lastEntryIndex,
                                  const std::vector<float>& kinds, int preposition, int verb)
 {
@@ -177,13 +177,8 @@ TEST(ComposeVerse, ReplacesDuplicatesUntilAllNineDiffer)
     GeneratorState state = StateWith(FirstExampleList);
     // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a replacement
     // that changes nothing still asks for another pass), then by 9.
-    ScriptedRandomSource random;
-    random.Append({EntryDraw(0, 9), EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(2, 9),
-                   EntryDraw(3, 9), EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9),
-                   EntryDraw(7, 9)});
-    random.Append({EntryDraw(0, 9), EntryDraw(9, 9)});
-    random.Append(std::vector<float>(7, Definite));
-    random.Append({PrepositionDraw(0), Definite, Definite, VerbDraw(0)});
+    ScriptedRandomSource random =
+        VerseScript({0, 0, 1, 2, 3, 4, 5, 6, 7, 0, 9}, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, random);
     EXPECT_EQ(state.VerseText, u"Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
                                u"und der Himmel in der Disko das Geld verschlingt,\r\n"
@@ -197,13 +192,8 @@ TEST(ComposeVerse, LaterComparisonsSeeAReplacementWithinThePass)
     GeneratorState state = StateWith(FirstExampleList);
     // Entries 0 1 0 ...: the third is replaced by 1, which the comparison with the
     // second sees in the same pass and replaces by 9.
-    ScriptedRandomSource random;
-    random.Append({EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(0, 9), EntryDraw(2, 9),
-                   EntryDraw(3, 9), EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9),
-                   EntryDraw(7, 9)});
-    random.Append({EntryDraw(1, 9), EntryDraw(9, 9)});
-    random.Append(std::vector<float>(7, Definite));
-    random.Append({PrepositionDraw(0), Definite, Definite, VerbDraw(0)});
+    ScriptedRandomSource random =
+        VerseScript({0, 1, 0, 2, 3, 4, 5, 6, 7, 1, 9}, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, random);
     EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
                                u"und der Himmel in der Disko das Geld verschlingt,\r\n"
