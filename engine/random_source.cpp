@@ -18,6 +18,13 @@ std::uint64_t SplitMix64(std::uint64_t& x)
     return z ^ (z >> 31U);
 }
 
+void FillUnitFloats(Xoshiro256StarStar& generator, std::span<float> values)
+{
+    for (float& value : values) {
+        value = generator.NextUnitFloat();
+    }
+}
+
 constexpr std::uint64_t RotateLeft(std::uint64_t x, unsigned k)
 {
     return (x << k) | (x >> (64U - k));
@@ -30,6 +37,13 @@ std::uint64_t ClockTicks()
 }
 
 } // namespace
+
+void RandomSource::NextValues(std::span<float> values)
+{
+    for (float& value : values) {
+        value = Next();
+    }
+}
 
 Xoshiro256StarStar::Xoshiro256StarStar(std::uint64_t seed)
 {
@@ -70,6 +84,16 @@ ClockRandomSource::ClockRandomSource()
 void ClockRandomSource::Reseed()
 {
     m_generator.Mix(ClockTicks());
+}
+
+void ClockRandomSource::NextValues(std::span<float> values)
+{
+    FillUnitFloats(m_generator, values);
+}
+
+void SeededRandomSource::NextValues(std::span<float> values)
+{
+    FillUnitFloats(m_generator, values);
 }
 
 } // namespace wumpel

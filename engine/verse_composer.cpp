@@ -13,21 +13,22 @@
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace wumpel {
 namespace {
 
 constexpr std::size_t SlotCount = 9;
+constexpr std::size_t PrepositionSlot = 7;
 
 // The frame of the three lines. Each slot's text before its article joins the
 // previous slot's tail to its own lead, so a verse is written in few pieces;
-// slot 7's lead is the drawn preposition.
+// slot 7's lead is the drawn preposition instead.
 struct Slot {
     std::u16string_view Before;
     GrammaticalCase Case;
 };
 
-constexpr std::size_t PrepositionSlot = 7;
 constexpr std::array<Slot, SlotCount> Slots = {{
     {u"Wenn ", GrammaticalCase::Nominative},
     {u" mit ", GrammaticalCase::Dative},
@@ -43,37 +44,54 @@ constexpr std::array<Slot, SlotCount> Slots = {{
 constexpr char16_t Blank = u' ';
 constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
 
+// The draws that follow the entries', in their fixed order: one kind per slot,
+// slot 7's preposition just before its kind, and the verb ending last.
+constexpr std::size_t LaterDrawCount = SlotCount + 2;
+constexpr std::size_t PrepositionDraw = PrepositionSlot;
+constexpr std::size_t VerbEndingDraw = LaterDrawCount - 1;
+using LaterDraws = std::array<float, LaterDrawCount>;
+
+constexpr std::size_t KindDraw(std::size_t slot)
+{
+    return slot < PrepositionSlot ? slot : slot + 1;
+}
+
 using DrawnEntries = std::array<std::int16_t, SlotCount>;
 
 // For each entry index, a bit per slot that holds it: a pass finds the later
 // slots equal to slot i in one look instead of comparing with each of them.
 class SlotsByEntry {
 public:
-    explicit SlotsByEntry(const DrawnEntries& drawn)
+    using Slots = std::uint16_t;
+    static_assert(SlotCount <= 16);
+
+    // Whether the entry was held by another slot already.
+    bool Add(std::int16_t entry, std::size_t slot)
     {
-        for (std::size_t k = 0; k < SlotCount; ++k) {
-            Add(drawn.at(k), k);
-        }
+        Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
+        const bool held = slots != 0;
+        slots = static_cast<Slots>(slots | Bit(slot));
+        return held;
     }
 
-    std::uint32_t SlotsAfter(std::int16_t entry, std::size_t slot) const
+    unsigned SlotsAfter(std::int16_t entry, std::size_t slot) const
     {
-        return m_slots.at(static_cast<std::size_t>(entry)) & (~std::uint32_t{0} << (slot + 1));
+        return m_slots.at(static_cast<std::size_t>(entry)) & (~0U << (slot + 1));
     }
 
     void Move(std::int16_t from, std::int16_t to, std::size_t slot)
     {
-        m_slots.at(static_cast<std::size_t>(from)) &= ~(std::uint32_t{1} << slot);
+        Slots& slots = m_slots.at(static_cast<std::size_t>(from));
+        slots = static_cast<Slots>(slots & ~Bit(slot));
         Add(to, slot);
     }
 
 private:
-    void Add(std::int16_t entry, std::size_t slot)
-    {
-        m_slots.at(static_cast<std::size_t>(entry)) |= std::uint32_t{1} << slot;
-    }
+    static unsigned Bit(std::size_t slot) { return 1U << slot; }
 
-    std::array<std::uint32_t, WordListCapacity> m_slots{};
+    // Sixteen bits per entry keep the array small enough to be cleared without
+    // a string instruction, whose start-up cost showed in profiles.
+    std::array<Slots, WordListCapacity> m_slots{};
 };
 
 // Passes over all pairs i < j until one finds no equal pair, as the rule has
@@ -81,22 +99,27 @@ private:
 // comparisons see it, and any replacement calls for another pass even if it
 // drew the same index again. The slots equal to slot i can be gathered before
 // replacing any of them, since replacing slot j changes no other comparison
-// with slot i.
-DrawnEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& random)
+// with slot i. Nine different first draws need no pass at all: it would find
+// nothing and draw nothing.
+DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
 {
+    std::array<float, SlotCount> values{};
+    random.NextValues(values);
     DrawnEntries drawn{};
-    for (std::int16_t& index : drawn) {
-        index = draws::EntryIndex(lastEntryIndex, random.Next());
+    SlotsByEntry slots;
+    bool replaced = false;
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
+        replaced |= slots.Add(drawn.at(k), k);
     }
-    SlotsByEntry slots(drawn);
-    bool replaced = true;
     while (replaced) {
         replaced = false;
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
-            for (std::uint32_t equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
+            for (unsigned equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
                  equal &= equal - 1) {
                 const auto j = static_cast<std::size_t>(std::countr_zero(equal));
-                const std::int16_t redrawn = draws::EntryIndex(lastEntryIndex, random.Next());
+                const std::int16_t redrawn =
+                    draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
                 slots.Move(drawn.at(j), redrawn, j);
                 drawn.at(j) = redrawn;
                 replaced = true;
@@ -106,70 +129,61 @@ DrawnEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& ran
     return drawn;
 }
 
-// Only the three definite articles tell a gender; any other keeps what the entry
-// had. Compared unit by unit and combined without branching on which article
-// it is: this runs nine times a verse on randomly drawn entries, where string
-// comparisons and a chain of branches the processor cannot predict showed in
-// profiles.
-void LearnGender(GeneratorState& state, std::size_t entry)
+// An article of three units and its terminating null, as one number.
+constexpr std::uint64_t ArticleKey(std::u16string_view article)
 {
-    const std::u16string& article = state.WordList.at(entry).Article;
-    if (article.size() != 3 || article[0] != u'd') {
-        return;
-    }
-    const char16_t second = article[1];
-    const char16_t third = article[2];
-    const bool masculine = second == u'e' && third == u'r';
-    const bool feminine = second == u'i' && third == u'e';
-    const bool neuter = second == u'a' && third == u's';
-    if (masculine || feminine || neuter) {
-        state.EntryGenders.at(entry) =
-            static_cast<Gender>(static_cast<int>(feminine) + 2 * static_cast<int>(neuter));
-    }
+    return std::bit_cast<std::uint64_t>(
+        std::array<char16_t, 4>{article.at(0), article.at(1), article.at(2), u'\0'});
 }
 
+// The gender a definite article tells, or NoToldGender for any other article,
+// which keeps what the entry had. This runs nine times a verse on randomly drawn
+// entries, where string comparisons and branches the processor cannot predict
+// showed in profiles: an article of three units is compared as one number, and
+// the three results are combined without a branch.
+constexpr int NoToldGender = -1;
+
+int ToldGender(const std::u16string& article)
+{
+    if (article.size() != 3) {
+        return NoToldGender;
+    }
+    // The terminating null is part of the string's storage, so the fourth unit
+    // may be read.
+    std::uint64_t key = 0;
+    std::memcpy(&key, article.c_str(), sizeof(key));
+    const int masculine = static_cast<int>(key == ArticleKey(u"der"));
+    const int feminine = static_cast<int>(key == ArticleKey(u"die"));
+    const int neuter = static_cast<int>(key == ArticleKey(u"das"));
+    const int told = masculine | feminine | neuter;
+    return (feminine + 2 * neuter) * told + NoToldGender * (1 - told);
+}
+
+// Pointers rather than views: a view's default value would have every field
+// cleared before it is set, which showed in profiles.
 struct SlotText {
-    std::u16string_view Before;
-    std::u16string_view Article;
-    std::u16string_view Noun;
+    const std::u16string* Article;
+    const std::u16string* Noun;
 };
 
 struct VerseTexts {
     std::array<SlotText, SlotCount> Slots;
-    std::u16string_view VerbEnding;
+    const std::u16string* Preposition;
+    const std::u16string* VerbEnding;
 };
-
-// Makes the slots' draws in their fixed order: slot 7 draws its preposition
-// before its article kind, and the verb ending comes last. Touches no text.
-VerseTexts DrawVerseTexts(const GeneratorState& state, const DrawnEntries& drawn,
-                          RandomSource& random)
-{
-    // Every field is written below; value-initialising them first showed in profiles.
-    VerseTexts texts;
-    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
-    for (std::size_t k = 0; k < SlotCount; ++k) {
-        const Slot& slot = Slots.at(k);
-        const auto entry = static_cast<std::size_t>(drawn.at(k));
-        SlotText& text = texts.Slots.at(k);
-        text.Before = k == PrepositionSlot
-                          ? Preposition(state, draws::PrepositionIndex(random.Next()))
-                          : slot.Before;
-        text.Article = tables::ArticleAt(state, state.EntryGenders.at(entry), slot.Case,
-                                         draws::Kind(random.Next(), kindThresholds));
-        text.Noun = state.WordList.at(entry).Noun;
-    }
-    texts.VerbEnding = VerbEnding(state, draws::VerbEndingIndex(random.Next()));
-    return texts;
-}
 
 // Copies a piece of a verse, nearly always a few units long, without a call:
 // two possibly overlapping fixed-size copies cover every length up to twice
-// their size, and never touch a unit outside the piece.
+// their size, and never touch a unit outside the piece. For the frame's own
+// pieces the length is known when compiling and only one branch remains.
 [[gnu::always_inline]] inline char16_t* PutPiece(std::u16string_view piece, char16_t* out)
 {
     const std::size_t n = piece.size();
     const char16_t* in = piece.data();
-    if (n >= 4 && n <= 8) {
+    if (n >= 8 && n <= 16) {
+        std::memcpy(out, in, 8 * sizeof(char16_t));
+        std::memcpy(out + n - 8, in + n - 8, 8 * sizeof(char16_t));
+    } else if (n >= 4 && n < 8) {
         std::memcpy(out, in, 4 * sizeof(char16_t));
         std::memcpy(out + n - 4, in + n - 4, 4 * sizeof(char16_t));
     } else if (n >= 2 && n < 4) {
@@ -177,31 +191,54 @@ VerseTexts DrawVerseTexts(const GeneratorState& state, const DrawnEntries& drawn
         std::memcpy(out + n - 2, in + n - 2, 2 * sizeof(char16_t));
     } else if (n == 1) {
         *out = *in;
-    } else if (n > 8) {
+    } else if (n > 16) {
         std::memcpy(out, in, n * sizeof(char16_t));
     }
     return out + n;
 }
 
+template <std::size_t K> char16_t* PutSlot(const VerseTexts& texts, char16_t* out)
+{
+    if constexpr (K == PrepositionSlot) {
+        out = PutPiece(*texts.Preposition, out);
+    } else {
+        out = PutPiece(std::get<K>(Slots).Before, out);
+    }
+    const SlotText& slot = std::get<K>(texts.Slots);
+    out = PutPiece(*slot.Article, out);
+    *out++ = Blank;
+    return PutPiece(*slot.Noun, out);
+}
+
+template <std::size_t... K>
+char16_t* PutSlots(const VerseTexts& texts, char16_t* out, std::index_sequence<K...> /*slots*/)
+{
+    ((out = PutSlot<K>(texts, out)), ...);
+    return out;
+}
+
+constexpr std::size_t FrameLength()
+{
+    std::size_t length = VerseEnd.size() + SlotCount;
+    for (const Slot& slot : Slots) {
+        length += slot.Before.size();
+    }
+    return length;
+}
+
 // Grows the text once by the verse's length and fills it in place: appending
 // the pieces one by one cost more than all the draws of the verse. The resize
-// is what bounds every write of PutPiece.
+// is what bounds every write of PutPiece, and the only step that can fail.
 void AppendVerseTexts(std::u16string& text, const VerseTexts& texts)
 {
-    std::size_t length = texts.VerbEnding.size() + VerseEnd.size();
+    std::size_t length = FrameLength() + texts.Preposition->size() + texts.VerbEnding->size();
     for (const SlotText& slot : texts.Slots) {
-        length += slot.Before.size() + slot.Article.size() + 1 + slot.Noun.size();
+        length += slot.Article->size() + slot.Noun->size();
     }
     const std::size_t start = text.size();
     text.resize(start + length);
-    char16_t* out = text.data() + start;
-    for (const SlotText& slot : texts.Slots) {
-        out = PutPiece(slot.Before, out);
-        out = PutPiece(slot.Article, out);
-        *out++ = Blank;
-        out = PutPiece(slot.Noun, out);
-    }
-    out = PutPiece(texts.VerbEnding, out);
+    char16_t* out = PutSlots(texts, text.data() + start, std::make_index_sequence<SlotCount>());
+    out = PutPiece(*texts.VerbEnding, out);
     PutPiece(VerseEnd, out);
 }
 
@@ -214,19 +251,35 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
         throw std::out_of_range("too few entries to compose a verse");
     }
     random.Reseed();
-    const DrawnEntries drawn = DrawDifferentEntries(state.LastEntryIndex, random);
+    const DrawnEntries drawn = DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
+    LaterDraws later{};
+    random.NextValues(later);
 
-    const auto gendersBefore = state.EntryGenders;
-    const std::size_t lengthBefore = state.VerseText.size();
-    try {
-        for (const std::int16_t entry : drawn) {
-            LearnGender(state, static_cast<std::size_t>(entry));
+    // Every check comes before the state changes, so a broken draw or code
+    // leaves genders and text as they were. The nine entries differ, so each
+    // slot's gender is the one its own article tells, or else the entry's.
+    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
+    std::array<int, SlotCount> told{};
+    VerseTexts texts;
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        const auto entry = static_cast<std::size_t>(drawn.at(k));
+        const WordEntry& word = state.WordList.at(entry);
+        told.at(k) = ToldGender(word.Article);
+        const Gender known = state.EntryGenders.at(entry);
+        const Gender gender = told.at(k) == NoToldGender ? known : static_cast<Gender>(told.at(k));
+        const ArticleKind kind =
+            draws::Kind(draws::CheckedDraw(later.at(KindDraw(k))), kindThresholds);
+        texts.Slots.at(k) = {&tables::ArticleAt(state, gender, Slots.at(k).Case, kind), &word.Noun};
+    }
+    texts.Preposition = &Preposition(state, draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))));
+    texts.VerbEnding = &VerbEnding(state, draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))));
+    AppendVerseTexts(state.VerseText, texts);
+
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        if (told.at(k) != NoToldGender) {
+            state.EntryGenders.at(static_cast<std::size_t>(drawn.at(k))) =
+                static_cast<Gender>(told.at(k));
         }
-        AppendVerseTexts(state.VerseText, DrawVerseTexts(state, drawn, random));
-    } catch (...) {
-        state.EntryGenders = gendersBefore;
-        state.VerseText.resize(lengthBefore);
-        throw;
     }
 }
 

@@ -45,12 +45,12 @@ const KindThresholdTable& KindThresholds()
 
 std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, float r)
 {
-    return draws::EntryIndex(lastEntryIndex, r);
+    return draws::EntryIndex(draws::EntryScale(lastEntryIndex), draws::CheckedDraw(r));
 }
 
 ArticleKind DrawArticleKind(float r)
 {
-    return draws::Kind(r, draws::KindThresholds());
+    return draws::Kind(draws::CheckedDraw(r), draws::KindThresholds());
 }
 
 ArticleKind DrawArticleKindByLogarithm(float r)
@@ -60,12 +60,12 @@ ArticleKind DrawArticleKindByLogarithm(float r)
 
 std::size_t DrawPrepositionIndex(float r)
 {
-    return draws::PrepositionIndex(r);
+    return draws::PrepositionIndex(draws::CheckedDraw(r));
 }
 
 std::size_t DrawVerbEndingIndex(float r)
 {
-    return draws::VerbEndingIndex(r);
+    return draws::VerbEndingIndex(draws::CheckedDraw(r));
 }
 
 } // namespace wumpel

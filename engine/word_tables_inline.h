@@ -26,13 +26,10 @@ inline std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, 
     return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
 }
 
+// A negative code becomes a large index, which ArticleCell rejects with the rest.
 template <typename Code> std::size_t CodeIndex(Code code)
 {
-    const auto value = static_cast<std::int16_t>(code);
-    if (value < 0) {
-        throw std::out_of_range("negative grammar code");
-    }
-    return static_cast<std::size_t>(value);
+    return static_cast<std::uint16_t>(code);
 }
 
 inline const std::u16string& ArticleAt(const GeneratorState& state, Gender gender,

@@ -171,7 +171,9 @@ TEST(ActionFailure, AFailingDrawLeavesTheOutputAsItWas)
     const std::u16string shown = window.Output;
     const std::u16string verses = state.VerseText;
 
-    ScriptedRandomSource broken{0.5F, 1.5F};
+    // The second of the nine entry draws is broken; the composer may take all
+    // nine before it looks at any.
+    ScriptedRandomSource broken{0.5F, 1.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F};
     EXPECT_THROW(AppendVerse(state, window, broken), std::out_of_range);
     EXPECT_EQ(window.Output, shown);
     EXPECT_EQ(state.VerseText, verses);

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -53,20 +56,28 @@ GeneratorState StateWith(std::u16string_view list)
 
 // Draws for the given entries (the nine of the verse, then any replacements),
 // then one kind per slot with the preposition and verb ending at their places.
+std::vector<float> VerseDraws(const std::vector<int>& entries, int lastEntryIndex,
+                              const std::vector<float>& kinds, int preposition, int verb)
+{
+    std::vector<float> draws;
+    for (const int entry : entries) {
+        draws.push_back(EntryDraw(entry, lastEntryIndex));
+    }
+    for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
+        if (slot == 7) {
+            draws.push_back(PrepositionDraw(preposition));
+        }
+        draws.push_back(kinds.at(slot));
+    }
+    draws.push_back(VerbDraw(verb));
+    return draws;
+}
+
 ScriptedRandomSource VerseScript(const std::vector<int>& entries, int lastEntryIndex,
                                  const std::vector<float>& kinds, int preposition, int verb)
 {
     ScriptedRandomSource random;
-    for (const int entry : entries) {
-        random.Append({EntryDraw(entry, lastEntryIndex)});
-    }
-    for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
-        if (slot == 7) {
-            random.Append({PrepositionDraw(preposition)});
-        }
-        random.Append({kinds.at(slot)});
-    }
-    random.Append({VerbDraw(verb)});
+    random.Append(VerseDraws(entries, lastEntryIndex, kinds, preposition, verb));
     return random;
 }
 
@@ -230,18 +241,44 @@ TEST(ComposeVerse, RefusesTooShortAList)
     EXPECT_THROW(ComposeVerse(state, random), std::out_of_range);
 }
 
+struct FailingDrawCase {
+    const char* Name;
+    std::size_t Draw;
+    float Value;
+};
+
+// From the first draw to the last: the verse would learn the genders of nine
+// entries ("die" and "das" among them), yet none may stick when a draw fails.
 TEST(ComposeVerse, LeavesTextAndGendersAsTheyWereWhenADrawFails)
 {
+    const std::vector<float> verse =
+        VerseDraws({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
+    const std::array<FailingDrawCase, 5> cases = {{
+        {"first entry", 0, -0.25F},
+        {"last entry", 8, 1.0F},
+        {"first kind", 9, 2.0F},
+        {"preposition", 16, std::numeric_limits<float>::quiet_NaN()},
+        {"verb ending", 19, 1.5F},
+    }};
+    for (const FailingDrawCase& failing : cases) {
+        GeneratorState state = StateWith(FirstExampleList);
+        state.VerseText = u"vorher\r\n";
+        const auto gendersBefore = state.EntryGenders;
+        std::vector<float> draws = verse;
+        draws.at(failing.Draw) = failing.Value;
+        ScriptedRandomSource random;
+        random.Append(draws);
+        EXPECT_THROW(ComposeVerse(state, random), std::out_of_range) << failing.Name;
+        EXPECT_EQ(state.VerseText, u"vorher\r\n") << failing.Name;
+        EXPECT_EQ(state.EntryGenders, gendersBefore) << failing.Name;
+    }
+
     GeneratorState state = StateWith(FirstExampleList);
-    state.VerseText = u"vorher\r\n";
     const auto gendersBefore = state.EntryGenders;
-    // Runs dry after the fourth slot's article.
-    ScriptedRandomSource random;
-    random.Append({EntryDraw(0, 9), EntryDraw(1, 9), EntryDraw(2, 9), EntryDraw(3, 9),
-                   EntryDraw(4, 9), EntryDraw(5, 9), EntryDraw(6, 9), EntryDraw(7, 9),
-                   EntryDraw(8, 9), Definite, Definite, Definite, Definite});
-    EXPECT_THROW(ComposeVerse(state, random), std::logic_error);
-    EXPECT_EQ(state.VerseText, u"vorher\r\n");
+    ScriptedRandomSource dry;
+    dry.Append(std::vector<float>(verse.begin(), verse.end() - 1));
+    EXPECT_THROW(ComposeVerse(state, dry), std::logic_error);
+    EXPECT_EQ(state.VerseText, u"");
     EXPECT_EQ(state.EntryGenders, gendersBefore);
 }
 
