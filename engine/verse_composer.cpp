@@ -251,7 +251,8 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
         throw std::out_of_range("too few entries to compose a verse");
     }
     random.Reseed();
-    const DrawnEntries drawn = DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
+    const DrawnEntries drawn =
+        DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
     LaterDraws later{};
     random.NextValues(later);
 
@@ -271,8 +272,10 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
             draws::Kind(draws::CheckedDraw(later.at(KindDraw(k))), kindThresholds);
         texts.Slots.at(k) = {&tables::ArticleAt(state, gender, Slots.at(k).Case, kind), &word.Noun};
     }
-    texts.Preposition = &Preposition(state, draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))));
-    texts.VerbEnding = &VerbEnding(state, draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))));
+    texts.Preposition =
+        &Preposition(state, draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))));
+    texts.VerbEnding =
+        &VerbEnding(state, draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))));
     AppendVerseTexts(state.VerseText, texts);
 
     for (std::size_t k = 0; k < SlotCount; ++k) {
