@@ -10,10 +10,11 @@
 
 namespace wumpel::cli {
 
-// Does what the window does on "Übernehmen" followed by count - 1 clicks on
-// "Zeilen anhängen", writing every verse as soon as it is composed, and flushes
+// Writes what the window's output field shows after "Übernehmen" and count - 1
+// clicks on "Zeilen anhängen", each verse as soon as it is drawn, and flushes
 // the writer. Returns false, having written nothing, when the list holds too few
-// entries for a verse.
+// entries for a verse. Takes the word list whole so it can be let go once
+// parsed: it may be as large as the input.
 bool StreamVerses(std::u16string wordList, std::uint64_t count, RandomSource& random,
                   VerseWriter& writer);
 

@@ -2,45 +2,28 @@
 // SPDX-License-Identifier: MIT
 #include "cli/verse_writer.h"
 
-#include "cli/utf8.h"
 #include "cli/write_all.h"
 
-#include <span>
-
 namespace wumpel::cli {
-namespace {
 
-// Units encoded at a time; the buffer holds the worst case of one such piece
-// on top of a nearly full buffer.
-constexpr std::size_t PieceUnits = std::size_t{1} << 14U;
-constexpr std::size_t FlushThreshold = std::size_t{1} << 16U;
-constexpr std::size_t BufferSize = FlushThreshold + PieceUnits * MaxUtf8BytesPerUnit;
+// Below the threshold there is always room for one more fixed-size move.
+VerseWriter::VerseWriter(int fd) : m_fd(fd), m_buffer(FlushThreshold + PieceSlack) {}
 
-// A piece must not end between the CR and LF of a line break or between the
-// halves of a surrogate pair, as each piece is encoded on its own.
-std::size_t PieceLength(std::u16string_view text)
+// A piece too long for what is left is written on its own after the buffer,
+// rather than cut: a noun can be as long as the whole input.
+void VerseWriter::PutLong(std::string_view bytes)
 {
-    if (text.size() <= PieceUnits) {
-        return text.size();
+    if (m_used + bytes.size() > m_buffer.size()) {
+        Flush();
     }
-    const char16_t last = text[PieceUnits - 1];
-    const bool splitsPair = last == u'\r' || (last >= 0xD800 && last <= 0xDBFF);
-    return splitsPair ? PieceUnits - 1 : PieceUnits;
-}
-
-} // namespace
-
-VerseWriter::VerseWriter(int fd) : m_fd(fd), m_buffer(BufferSize) {}
-
-void VerseWriter::Write(std::u16string_view text)
-{
-    while (!text.empty()) {
-        const std::size_t length = PieceLength(text);
-        m_used += EncodeUtf8WithLf(text.substr(0, length), std::span(m_buffer).subspan(m_used));
-        text.remove_prefix(length);
-        if (m_used >= FlushThreshold) {
-            Flush();
-        }
+    if (bytes.size() > m_buffer.size()) {
+        WriteAll(m_fd, bytes);
+        return;
+    }
+    std::memcpy(m_buffer.data() + m_used, bytes.data(), bytes.size());
+    m_used += bytes.size();
+    if (m_used >= FlushThreshold) {
+        Flush();
     }
 }
 

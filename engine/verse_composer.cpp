@@ -3,10 +3,10 @@
 #include "engine/verse_composer.h"
 
 #include "engine/verse_draws_inline.h"
-#include "engine/word_tables.h"
+#include "engine/verse_layout.h"
+#include "engine/verse_text.h"
 #include "engine/word_tables_inline.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -14,36 +14,17 @@
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
-#include <utility>
 
 namespace wumpel {
 namespace {
 
-constexpr std::size_t SlotCount = 9;
-constexpr std::size_t PrepositionSlot = 7;
+constexpr std::size_t SlotCount = VerseSlotCount;
 
-// The frame of the three lines. Each slot's text before its article joins the
-// previous slot's tail to its own lead, so a verse is written in few pieces;
-// slot 7's lead is the drawn preposition instead.
-struct Slot {
-    std::u16string_view Before;
-    GrammaticalCase Case;
+constexpr std::array<GrammaticalCase, SlotCount> SlotCases = {
+    GrammaticalCase::Nominative, GrammaticalCase::Dative, GrammaticalCase::Accusative,
+    GrammaticalCase::Nominative, GrammaticalCase::Dative, GrammaticalCase::Accusative,
+    GrammaticalCase::Nominative, GrammaticalCase::Dative, GrammaticalCase::Nominative,
 };
-
-constexpr std::array<Slot, SlotCount> Slots = {{
-    {u"Wenn ", GrammaticalCase::Nominative},
-    {u" mit ", GrammaticalCase::Dative},
-    {u" über ", GrammaticalCase::Accusative},
-    {u" springt\r\nund ", GrammaticalCase::Nominative},
-    {u" in ", GrammaticalCase::Dative},
-    {u" ", GrammaticalCase::Accusative},
-    {u" verschlingt,\r\ndann ", GrammaticalCase::Nominative},
-    {u"", GrammaticalCase::Dative},
-    {u" als ", GrammaticalCase::Nominative},
-}};
-
-constexpr char16_t Blank = u' ';
-constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
 
 // The draws that follow the entries', in their fixed order: one kind per slot,
 // slot 7's preposition just before its kind, and the verb ending last.
@@ -160,158 +141,63 @@ int ToldGender(const std::u16string& article)
     return (feminine + 2 * neuter) * told + NoToldGender * (1 - told);
 }
 
-// Pointers rather than views: a view's default value would have every field
-// cleared before it is set, which showed in profiles.
-struct SlotText {
-    const std::u16string* Article;
-    const std::u16string* Noun;
-};
-
-struct VerseTexts {
-    std::array<SlotText, SlotCount> Slots;
-    const std::u16string* Preposition;
-    const std::u16string* VerbEnding;
-};
-
-// Copies one of the frame's own pieces, whose length is known when compiling:
-// only the branch for that length remains, and two possibly overlapping
-// fixed-size copies cover every length up to twice their size.
-[[gnu::always_inline]] inline char16_t* PutFramePiece(std::u16string_view piece, char16_t* out)
-{
-    const std::size_t n = piece.size();
-    const char16_t* in = piece.data();
-    if (n >= 8 && n <= 16) {
-        std::memcpy(out, in, 8 * sizeof(char16_t));
-        std::memcpy(out + n - 8, in + n - 8, 8 * sizeof(char16_t));
-    } else if (n >= 4 && n < 8) {
-        std::memcpy(out, in, 4 * sizeof(char16_t));
-        std::memcpy(out + n - 4, in + n - 4, 4 * sizeof(char16_t));
-    } else if (n >= 2 && n < 4) {
-        std::memcpy(out, in, 2 * sizeof(char16_t));
-        std::memcpy(out + n - 2, in + n - 2, 2 * sizeof(char16_t));
-    } else if (n == 1) {
-        *out = *in;
-    } else if (n > 16) {
-        std::memcpy(out, in, n * sizeof(char16_t));
-    }
-    return out + n;
-}
-
-// Copies a string from the tables or the word list. Its lengths change at
-// random from slot to slot, and branching on them cost more in mispredictions
-// than the copies themselves: lengths 3 to 15, nearly every article,
-// preposition, verb ending and noun, take the same four fixed-size copies,
-// placed without a branch. They reach one unit past the string, to its
-// terminating null, which lands where the next piece of the verse goes: every
-// such string is followed by one.
-[[gnu::always_inline]] inline char16_t* PutText(const std::u16string& text, char16_t* out)
-{
-    constexpr std::size_t Chunk = 4;
-    const std::size_t n = text.size();
-    const char16_t* in = text.c_str();
-    if (n + 1 >= Chunk && n + 1 <= 4 * Chunk) {
-        const std::size_t last = n + 1 - Chunk;
-        const auto put = [&](std::size_t at) {
-            std::memcpy(out + at, in + at, Chunk * sizeof(char16_t));
-        };
-        put(0);
-        put(std::min(Chunk, last));
-        put(std::min(2 * Chunk, last));
-        put(last);
-    } else {
-        std::memcpy(out, in, n * sizeof(char16_t));
-    }
-    return out + n;
-}
-
-template <std::size_t K> char16_t* PutSlot(const VerseTexts& texts, char16_t* out)
-{
-    if constexpr (K == PrepositionSlot) {
-        out = PutText(*texts.Preposition, out);
-    } else {
-        out = PutFramePiece(std::get<K>(Slots).Before, out);
-    }
-    const SlotText& slot = std::get<K>(texts.Slots);
-    out = PutText(*slot.Article, out);
-    *out++ = Blank;
-    return PutText(*slot.Noun, out);
-}
-
-template <std::size_t... K>
-char16_t* PutSlots(const VerseTexts& texts, char16_t* out, std::index_sequence<K...> /*slots*/)
-{
-    ((out = PutSlot<K>(texts, out)), ...);
-    return out;
-}
-
-constexpr std::size_t FrameLength()
-{
-    std::size_t length = VerseEnd.size() + SlotCount;
-    for (const Slot& slot : Slots) {
-        length += slot.Before.size();
-    }
-    return length;
-}
-
-// Grows the text once by the verse's length and fills it in place: appending
-// the pieces one by one cost more than all the draws of the verse. The resize
-// is what bounds every write, and the only step that can fail; the verse ends
-// in a frame piece, so nothing is written past it.
-void AppendVerseTexts(std::u16string& text, const VerseTexts& texts)
-{
-    std::size_t length = FrameLength() + texts.Preposition->size() + texts.VerbEnding->size();
-    for (const SlotText& slot : texts.Slots) {
-        length += slot.Article->size() + slot.Noun->size();
-    }
-    const std::size_t start = text.size();
-    text.resize(start + length);
-    char16_t* out = PutSlots(texts, text.data() + start, std::make_index_sequence<SlotCount>());
-    out = PutText(*texts.VerbEnding, out);
-    PutFramePiece(VerseEnd, out);
-}
-
 } // namespace
 
-void ComposeVerse(GeneratorState& state, RandomSource& random)
+VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
 {
     if (state.LastEntryIndex < MinimumLastEntryIndex ||
         static_cast<std::size_t>(state.LastEntryIndex) >= WordListCapacity) {
         throw std::out_of_range("too few entries to compose a verse");
     }
     random.Reseed();
-    const DrawnEntries drawn =
+    const DrawnEntries entries =
         DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
     LaterDraws later{};
     random.NextValues(later);
 
-    // Every check comes before the state changes, so a broken draw or code
-    // leaves genders and text as they were. The nine entries differ, so each
-    // slot's gender is the one its own article tells, or else the entry's.
+    // The nine entries differ, so each slot's gender is the one its own article
+    // tells, or else the one the entry has. Filled in locals and handed over
+    // whole: clearing a plan first showed in profiles.
     const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
-    std::array<int, SlotCount> told{};
-    VerseTexts texts;
+    std::array<Gender, SlotCount> genders;
+    std::array<std::size_t, SlotCount> cells;
     for (std::size_t k = 0; k < SlotCount; ++k) {
-        const auto entry = static_cast<std::size_t>(drawn.at(k));
-        const WordEntry& word = state.WordList.at(entry);
-        told.at(k) = ToldGender(word.Article);
+        const auto entry = static_cast<std::size_t>(entries.at(k));
+        const int told = ToldGender(state.WordList.at(entry).Article);
         const Gender known = state.EntryGenders.at(entry);
-        const Gender gender = told.at(k) == NoToldGender ? known : static_cast<Gender>(told.at(k));
+        const Gender gender = told == NoToldGender ? known : static_cast<Gender>(told);
         const ArticleKind kind =
             draws::Kind(draws::CheckedDraw(later.at(KindDraw(k))), kindThresholds);
-        texts.Slots.at(k) = {&tables::ArticleAt(state, gender, Slots.at(k).Case, kind), &word.Noun};
+        genders.at(k) = gender;
+        cells.at(k) = tables::ArticleCell(
+            tables::CodeIndex(gender), tables::CodeIndex(SlotCases.at(k)), tables::CodeIndex(kind));
     }
-    texts.Preposition =
-        &Preposition(state, draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))));
-    texts.VerbEnding =
-        &VerbEnding(state, draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))));
-    AppendVerseTexts(state.VerseText, texts);
+    return VersePlan{
+        entries,
+        genders,
+        cells,
+        draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))),
+        draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))),
+    };
+}
 
+// Writing back the gender each slot was declined with changes only the entries
+// whose article told one: the others get the gender they already had. Doing it
+// for all nine spares a branch per slot.
+void LearnGenders(GeneratorState& state, const VersePlan& plan)
+{
     for (std::size_t k = 0; k < SlotCount; ++k) {
-        if (told.at(k) != NoToldGender) {
-            state.EntryGenders.at(static_cast<std::size_t>(drawn.at(k))) =
-                static_cast<Gender>(told.at(k));
-        }
+        state.EntryGenders.at(static_cast<std::size_t>(plan.Entries.at(k))) = plan.Genders.at(k);
     }
+}
+
+// Every check is made while drawing and measuring, before the state changes,
+// so a broken draw or code leaves genders and text as they were.
+void ComposeVerse(GeneratorState& state, RandomSource& random)
+{
+    const VersePlan plan = DrawVerse(state, random);
+    AppendVerseText(state.VerseText, state, plan);
+    LearnGenders(state, plan);
 }
 
 } // namespace wumpel

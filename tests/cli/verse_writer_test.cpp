@@ -1,95 +1,102 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
+#include "captured_file.h"
 #include "cli/verse_writer.h"
-#include "window_reference.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstddef>
-#include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace wumpel::cli {
 namespace {
 
-using testing_support::Utf16ToUtf8;
+using testing_support::CapturedFile;
 
-// Collects what a writer sends to a file descriptor.
-class CapturedFile {
+// Pieces kept the way VerseBytes keeps them: one pool with slack at its end.
+class PaddedPieces {
 public:
-    CapturedFile() : m_file(std::tmpfile()) {}
-    CapturedFile(const CapturedFile&) = delete;
-    CapturedFile(CapturedFile&&) = delete;
-    CapturedFile& operator=(const CapturedFile&) = delete;
-    CapturedFile& operator=(CapturedFile&&) = delete;
-    ~CapturedFile() { std::fclose(m_file); }
-
-    int Fd() const { return ::fileno(m_file); }
-
-    std::string Content() const
+    std::string_view Add(std::string_view bytes)
     {
-        std::string content;
-        std::array<char, 4096> buffer{};
-        ssize_t count = 0;
-        off_t offset = 0;
-        while ((count = ::pread(Fd(), buffer.data(), buffer.size(), offset)) > 0) {
-            content.append(buffer.data(), static_cast<std::size_t>(count));
-            offset += count;
+        m_offsets.push_back(m_pool.size());
+        m_pool += bytes;
+        return bytes;
+    }
+
+    // Views into the pool, valid until the next Add.
+    std::vector<std::string_view> Views()
+    {
+        m_pool.resize(m_pool.size() + VerseWriter::PieceSlack, '#');
+        std::vector<std::string_view> views;
+        for (std::size_t i = 0; i < m_offsets.size(); ++i) {
+            const std::size_t end = i + 1 < m_offsets.size()
+                                        ? m_offsets.at(i + 1)
+                                        : m_pool.size() - VerseWriter::PieceSlack;
+            views.emplace_back(m_pool.data() + m_offsets.at(i), end - m_offsets.at(i));
         }
-        return content;
+        return views;
     }
 
 private:
-    std::FILE* m_file;
+    std::string m_pool;
+    std::vector<std::size_t> m_offsets;
 };
 
-std::string WithoutCrOfCrLf(std::string text)
+TEST(VerseWriter, WritesNothingBeforeFlushForSmallPieces)
 {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-        text.erase(at, 1);
-    }
-    return text;
-}
-
-TEST(VerseWriter, WritesNothingBeforeFlushForSmallTexts)
-{
+    PaddedPieces pieces;
+    pieces.Add("Wenn ");
+    pieces.Add("der Hund\n");
     CapturedFile file;
     VerseWriter writer(file.Fd());
-    writer.Write(u"Wenn der Hund\r\n");
+    for (const std::string_view piece : pieces.Views()) {
+        writer.PutPadded(piece);
+    }
     EXPECT_EQ(file.Content(), "");
     writer.Flush();
     EXPECT_EQ(file.Content(), "Wenn der Hund\n");
 }
 
-// Texts far larger than the buffer, with a CR LF and a surrogate pair placed
-// across every boundary a piece could have.
-TEST(VerseWriter, KeepsLineBreaksAndPairsWhole)
+// Pieces of every size around the fixed-size move and the buffer, many times
+// over the buffer: what arrives is exactly the pieces one after another, none
+// of the bytes a move reads beyond its piece.
+TEST(VerseWriter, SendsEveryPieceWholeAndNothingElse)
 {
-    for (const std::size_t shift : {std::size_t{0}, std::size_t{1}, std::size_t{2}}) {
-        std::u16string text(shift, u'a');
-        for (int i = 0; i < 20000; ++i) {
-            text += u"ä\r\n\U0001F415x";
+    PaddedPieces pieces;
+    std::string expected;
+    const std::vector<std::size_t> sizes = {0,  1,   2,    7,     31,    32,    33,
+                                            64, 100, 4095, 65535, 65536, 65569, 200000};
+    for (int round = 0; round < 40; ++round) {
+        for (const std::size_t size : sizes) {
+            const std::string piece(size, static_cast<char>('a' + (round + size) % 26));
+            expected += pieces.Add(piece);
         }
-        CapturedFile file;
-        VerseWriter writer(file.Fd());
-        writer.Write(text);
-        writer.Write(u"ende\r\n");
-        writer.Flush();
-        EXPECT_EQ(file.Content(), WithoutCrOfCrLf(Utf16ToUtf8(text + u"ende\r\n")))
-            << "shifted by " << shift;
     }
+    CapturedFile file;
+    VerseWriter writer(file.Fd());
+    for (const std::string_view piece : pieces.Views()) {
+        writer.PutPadded(piece);
+    }
+    writer.Flush();
+    const std::string content = file.Content();
+    EXPECT_EQ(content.size(), expected.size());
+    EXPECT_TRUE(content == expected);
+    EXPECT_EQ(content.find('#'), std::string::npos);
 }
 
 TEST(VerseWriter, ReportsAFailedWrite)
 {
     const int readOnly = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     ASSERT_GE(readOnly, 0);
+    PaddedPieces pieces;
+    pieces.Add("Wenn der Hund\n");
     VerseWriter writer(readOnly);
-    writer.Write(u"Wenn der Hund\r\n");
+    writer.PutPadded(pieces.Views().at(0));
     EXPECT_THROW(writer.Flush(), std::system_error);
     ::close(readOnly);
 }

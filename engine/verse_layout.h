@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The order in which a verse's pieces follow each other, written once for every
+// writer of verses. The verse's own text sits between the drawn pieces: each
+// slot's lead joins the previous slot's tail to what comes before its article,
+// so a verse is few pieces.
+//
+//   Wenn A0 N0 mit A1 N1 über A2 N2 springt
+//   und A3 N3 in A4 N4 A5 N5 verschlingt,
+//   dann A6 N6 P A7 N7 als A8 N8 V
+//
+// A writer has Lead(slot), Preposition(index), Article(cell), Blank(),
+// Noun(entry), VerbEnding(index) and End(); they are called in verse order.
+
+#include "engine/verse_composer.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+namespace wumpel {
+
+// Slot 7's lead is the drawn preposition.
+inline constexpr std::size_t PrepositionSlot = 7;
+
+inline constexpr std::array<std::u16string_view, VerseSlotCount> SlotLeads = {
+    u"Wenn ", u" mit ", u" über ", u" springt\r\nund ", u" in ", u" ", u" verschlingt,\r\ndann ",
+    u"",      u" als ",
+};
+
+inline constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
+
+namespace layout {
+
+template <std::size_t Slot, typename Writer>
+[[gnu::always_inline]] inline void LayOutSlot(const VersePlan& plan, Writer& writer)
+{
+    if constexpr (Slot == PrepositionSlot) {
+        writer.Preposition(plan.Preposition);
+    } else {
+        writer.Lead(Slot);
+    }
+    writer.Article(std::get<Slot>(plan.ArticleCells));
+    writer.Blank();
+    writer.Noun(static_cast<std::size_t>(std::get<Slot>(plan.Entries)));
+}
+
+template <typename Writer, std::size_t... Slot>
+[[gnu::always_inline]] inline void LayOutSlots(const VersePlan& plan, Writer& writer,
+                                               std::index_sequence<Slot...> /*slots*/)
+{
+    (LayOutSlot<Slot>(plan, writer), ...);
+}
+
+} // namespace layout
+
+// Written out slot by slot, so a writer sees each lead as a constant.
+template <typename Writer> void LayOutVerse(const VersePlan& plan, Writer& writer)
+{
+    layout::LayOutSlots(plan, writer, std::make_index_sequence<VerseSlotCount>());
+    writer.VerbEnding(plan.VerbEnding);
+    writer.End();
+}
+
+} // namespace wumpel

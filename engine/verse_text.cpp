@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#include "engine/verse_text.h"
+
+#include "engine/verse_layout.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace wumpel {
+namespace {
+
+// Copies one of the frame's own pieces, whose length is known when compiling:
+// only the branch for that length remains, and two possibly overlapping
+// fixed-size copies cover every length up to twice their size.
+[[gnu::always_inline]] inline char16_t* PutFramePiece(std::u16string_view piece, char16_t* out)
+{
+    const std::size_t n = piece.size();
+    const char16_t* in = piece.data();
+    if (n > 16 && n <= 32) {
+        std::memcpy(out, in, 16 * sizeof(char16_t));
+        std::memcpy(out + n - 16, in + n - 16, 16 * sizeof(char16_t));
+    } else if (n >= 8 && n <= 16) {
+        std::memcpy(out, in, 8 * sizeof(char16_t));
+        std::memcpy(out + n - 8, in + n - 8, 8 * sizeof(char16_t));
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(out, in, 4 * sizeof(char16_t));
+        std::memcpy(out + n - 4, in + n - 4, 4 * sizeof(char16_t));
+    } else if (n >= 2 && n < 4) {
+        std::memcpy(out, in, 2 * sizeof(char16_t));
+        std::memcpy(out + n - 2, in + n - 2, 2 * sizeof(char16_t));
+    } else if (n == 1) {
+        *out = *in;
+    } else if (n > 32) {
+        std::memcpy(out, in, n * sizeof(char16_t));
+    }
+    return out + n;
+}
+
+// Copies a string from the tables or the word list. Its lengths change at
+// random from slot to slot, and branching on them cost more in mispredictions
+// than the copies themselves: lengths 3 to 15, nearly every article,
+// preposition, verb ending and noun, take the same four fixed-size copies,
+// placed without a branch. They reach one unit past the string, to its
+// terminating null, which lands where the next piece of the verse goes: every
+// such string is followed by one.
+[[gnu::always_inline]] inline char16_t* PutText(const std::u16string& text, char16_t* out)
+{
+    constexpr std::size_t Chunk = 4;
+    const std::size_t n = text.size();
+    const char16_t* in = text.c_str();
+    if (n + 1 >= Chunk && n + 1 <= 4 * Chunk) {
+        const std::size_t last = n + 1 - Chunk;
+        const auto put = [&](std::size_t at) {
+            std::memcpy(out + at, in + at, Chunk * sizeof(char16_t));
+        };
+        put(0);
+        put(std::min(Chunk, last));
+        put(std::min(2 * Chunk, last));
+        put(last);
+    } else {
+        std::memcpy(out, in, n * sizeof(char16_t));
+    }
+    return out + n;
+}
+
+// The strings a verse takes from the state, looked up the same way for
+// measuring and for writing.
+class StatePieces {
+public:
+    explicit StatePieces(const GeneratorState& state) : m_state(state) {}
+
+    const std::u16string& Preposition(std::size_t index) const
+    {
+        return m_state.Prepositions.at(index);
+    }
+    const std::u16string& Article(std::size_t cell) const { return m_state.ArticleTable.at(cell); }
+    const std::u16string& Noun(std::size_t entry) const { return m_state.WordList.at(entry).Noun; }
+    const std::u16string& VerbEnding(std::size_t index) const
+    {
+        return m_state.VerbEndings.at(index);
+    }
+
+private:
+    const GeneratorState& m_state;
+};
+
+class LengthCounter {
+public:
+    explicit LengthCounter(const GeneratorState& state) : m_pieces(state) {}
+
+    void Lead(std::size_t slot) { m_length += SlotLeads.at(slot).size(); }
+    void Preposition(std::size_t index) { m_length += m_pieces.Preposition(index).size(); }
+    void Article(std::size_t cell) { m_length += m_pieces.Article(cell).size(); }
+    void Blank() { ++m_length; }
+    void Noun(std::size_t entry) { m_length += m_pieces.Noun(entry).size(); }
+    void VerbEnding(std::size_t index) { m_length += m_pieces.VerbEnding(index).size(); }
+    void End() { m_length += VerseEnd.size(); }
+
+    std::size_t Length() const { return m_length; }
+
+private:
+    StatePieces m_pieces;
+    std::size_t m_length = 0;
+};
+
+// Writes into room the length counter measured; the verse ends in a frame
+// piece, so PutText's one unit past a string never leaves that room.
+class UnitWriter {
+public:
+    UnitWriter(const GeneratorState& state, char16_t* out) : m_pieces(state), m_out(out) {}
+
+    void Lead(std::size_t slot) { m_out = PutFramePiece(SlotLeads.at(slot), m_out); }
+    void Preposition(std::size_t index) { m_out = PutText(m_pieces.Preposition(index), m_out); }
+    void Article(std::size_t cell) { m_out = PutText(m_pieces.Article(cell), m_out); }
+    void Blank() { *m_out++ = u' '; }
+    void Noun(std::size_t entry) { m_out = PutText(m_pieces.Noun(entry), m_out); }
+    void VerbEnding(std::size_t index) { m_out = PutText(m_pieces.VerbEnding(index), m_out); }
+    void End() { m_out = PutFramePiece(VerseEnd, m_out); }
+
+private:
+    StatePieces m_pieces;
+    char16_t* m_out;
+};
+
+} // namespace
+
+// Grows the text once by the verse's length and fills it in place: appending
+// the pieces one by one cost more than all the draws of the verse. Measuring
+// first also makes every lookup pass its bounds check before text changes.
+void AppendVerseText(std::u16string& text, const GeneratorState& state, const VersePlan& plan)
+{
+    LengthCounter counter(state);
+    LayOutVerse(plan, counter);
+    const std::size_t start = text.size();
+    text.resize(start + counter.Length());
+    UnitWriter writer(state, text.data() + start);
+    LayOutVerse(plan, writer);
+}
+
+} // namespace wumpel
