@@ -11,7 +11,7 @@ namespace wumpel::cli {
 
 class PieceWriter {
 public:
-    PieceWriter(const VerseBytes& bytes, VerseWriter& writer) : m_bytes(bytes), m_writer(writer) {}
+    PieceWriter(const VerseBytes& bytes, VerseWriter& writer) : m_bytes(bytes), m_cursor(writer) {}
 
     void Lead(std::size_t slot) { Put(m_bytes.m_leads.at(slot)); }
     void Preposition(std::size_t index) { Put(m_bytes.m_prepositions.at(index)); }
@@ -22,10 +22,10 @@ public:
     void End() { Put(m_bytes.m_end); }
 
 private:
-    void Put(VerseBytes::Piece piece) { m_writer.PutPadded(m_bytes.Bytes(piece)); }
+    void Put(VerseBytes::Piece piece) { m_cursor.PutPadded(m_bytes.Bytes(piece)); }
 
     const VerseBytes& m_bytes;
-    VerseWriter& m_writer;
+    VerseWriter::Cursor m_cursor;
 };
 
 VerseBytes::VerseBytes(const GeneratorState& state)

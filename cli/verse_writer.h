@@ -26,20 +26,49 @@ public:
     // report a failed write.
     ~VerseWriter() = default;
 
-    // Appends bytes whose storage stays readable for PieceSlack bytes from their
-    // start, as VerseBytes keeps it. A verse is some thirty short pieces, so a
-    // short one is copied as one fixed-size move, without a call or a branch on
-    // its length; whatever the move takes beyond the piece is overwritten by the
-    // next one or never sent.
-    void PutPadded(std::string_view bytes)
-    {
-        if (bytes.size() <= PieceSlack && m_used < FlushThreshold) {
-            std::memcpy(m_buffer.data() + m_used, bytes.data(), PieceSlack);
-            m_used += bytes.size();
-            return;
+    // Appends many pieces in a row, each of whose storage stays readable for
+    // PieceSlack bytes from its start, as VerseBytes keeps them. A verse is some
+    // thirty short pieces: a short one is copied as one fixed-size move, without
+    // a call or a branch on its length, and whatever the move takes beyond the
+    // piece is overwritten by the next one or never sent. The position in the
+    // buffer lives in the cursor while it is used: kept in the writer, every
+    // byte stored would make it be read again from memory. Only one cursor at a
+    // time; what it put counts once it is gone.
+    class Cursor {
+    public:
+        explicit Cursor(VerseWriter& writer)
+            : m_writer(writer), m_out(writer.m_buffer.data() + writer.m_used),
+              m_limit(writer.m_buffer.data() + FlushThreshold)
+        {
         }
-        PutLong(bytes);
-    }
+        Cursor(const Cursor&) = delete;
+        Cursor(Cursor&&) = delete;
+        Cursor& operator=(const Cursor&) = delete;
+        Cursor& operator=(Cursor&&) = delete;
+        ~Cursor() { Commit(); }
+
+        void PutPadded(std::string_view bytes)
+        {
+            if (bytes.size() <= PieceSlack && m_out < m_limit) {
+                std::memcpy(m_out, bytes.data(), PieceSlack);
+                m_out += bytes.size();
+                return;
+            }
+            Commit();
+            m_writer.PutLong(bytes);
+            m_out = m_writer.m_buffer.data() + m_writer.m_used;
+        }
+
+    private:
+        void Commit()
+        {
+            m_writer.m_used = static_cast<std::size_t>(m_out - m_writer.m_buffer.data());
+        }
+
+        VerseWriter& m_writer;
+        char* m_out;
+        char* m_limit;
+    };
 
     void Flush();
 

@@ -54,8 +54,11 @@ TEST(VerseWriter, WritesNothingBeforeFlushForSmallPieces)
     pieces.Add("der Hund\n");
     CapturedFile file;
     VerseWriter writer(file.Fd());
-    for (const std::string_view piece : pieces.Views()) {
-        writer.PutPadded(piece);
+    {
+        VerseWriter::Cursor cursor(writer);
+        for (const std::string_view piece : pieces.Views()) {
+            cursor.PutPadded(piece);
+        }
     }
     EXPECT_EQ(file.Content(), "");
     writer.Flush();
@@ -79,8 +82,13 @@ TEST(VerseWriter, SendsEveryPieceWholeAndNothingElse)
     }
     CapturedFile file;
     VerseWriter writer(file.Fd());
-    for (const std::string_view piece : pieces.Views()) {
-        writer.PutPadded(piece);
+    // A cursor per few pieces, as per verse.
+    const std::vector<std::string_view> views = pieces.Views();
+    for (std::size_t first = 0; first < views.size(); first += 5) {
+        VerseWriter::Cursor cursor(writer);
+        for (std::size_t i = first; i < first + 5 && i < views.size(); ++i) {
+            cursor.PutPadded(views.at(i));
+        }
     }
     writer.Flush();
     const std::string content = file.Content();
@@ -96,7 +104,7 @@ TEST(VerseWriter, ReportsAFailedWrite)
     PaddedPieces pieces;
     pieces.Add("Wenn der Hund\n");
     VerseWriter writer(readOnly);
-    writer.PutPadded(pieces.Views().at(0));
+    VerseWriter::Cursor(writer).PutPadded(pieces.Views().at(0));
     EXPECT_THROW(writer.Flush(), std::system_error);
     ::close(readOnly);
 }
