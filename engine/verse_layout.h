@@ -57,8 +57,10 @@ template <typename Writer, std::size_t... Slot>
 
 } // namespace layout
 
-// Written out slot by slot, so a writer sees each lead as a constant.
-template <typename Writer> void LayOutVerse(const VersePlan& plan, Writer& writer)
+// Written out slot by slot, so a writer sees each lead as a constant, and
+// inlined whole, so a writer can keep its position in a register.
+template <typename Writer>
+[[gnu::always_inline]] inline void LayOutVerse(const VersePlan& plan, Writer& writer)
 {
     layout::LayOutSlots(plan, writer, std::make_index_sequence<VerseSlotCount>());
     writer.VerbEnding(plan.VerbEnding);
