@@ -157,10 +157,11 @@ VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
 
     // The nine entries differ, so each slot's gender is the one its own article
     // tells, or else the one the entry has. Filled in locals and handed over
-    // whole: clearing a plan first showed in profiles.
+    // whole: clearing the whole plan first took a string instruction, whose
+    // start-up cost showed in profiles.
     const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
-    std::array<Gender, SlotCount> genders;
-    std::array<std::size_t, SlotCount> cells;
+    std::array<Gender, SlotCount> genders{};
+    std::array<std::size_t, SlotCount> cells{};
     for (std::size_t k = 0; k < SlotCount; ++k) {
         const auto entry = static_cast<std::size_t>(entries.at(k));
         const int told = ToldGender(state.WordList.at(entry).Article);

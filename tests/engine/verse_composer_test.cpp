@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -97,6 +98,56 @@ TEST(ComposeVerse, WritesTheVerseTheDrawsDescribe)
                                u"\r\n");
     EXPECT_EQ(random.Remaining(), 0U) << "a verse without replacements takes exactly 20 draws";
     EXPECT_EQ(random.Reseeds(), 1U);
+}
+
+// Drawing alone: the plan names every choice, and the state is untouched,
+// genders included, until they are learnt.
+TEST(DrawVerse, NamesTheChoicesAndChangesNothing)
+{
+    GeneratorState state = StateWith(u"ein A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\n"
+                                     u"das F\r\nder G\r\ndie H\r\nkein I\r\n");
+    state.EntryGenders.at(0) = Gender::Neuter;
+    state.VerseText = u"vorher";
+    const GeneratorState before = state;
+    ScriptedRandomSource random = VerseScript({8, 7, 6, 5, 4, 3, 2, 1, 0}, 8,
+                                              {Definite, Definite, Indefinite, Negative, Definite,
+                                               NoArticle, Definite, Definite, Definite},
+                                              3, 6);
+    const VersePlan plan = DrawVerse(state, random);
+
+    EXPECT_EQ(plan.Entries, (std::array<std::int16_t, 9>{8, 7, 6, 5, 4, 3, 2, 1, 0}));
+    // Entry 8 ("kein") keeps masculine and entry 0 ("ein") the neuter set above.
+    EXPECT_EQ(plan.Genders,
+              (std::array<Gender, 9>{Gender::Masculine, Gender::Feminine, Gender::Masculine,
+                                     Gender::Neuter, Gender::Feminine, Gender::Masculine,
+                                     Gender::Neuter, Gender::Feminine, Gender::Neuter}));
+    const std::array<const char16_t*, 9> articles = {u"der", u"der", u"einen", u"kein", u"der",
+                                                     u"",    u"das", u"der",   u"das"};
+    for (std::size_t k = 0; k < 9; ++k) {
+        EXPECT_EQ(state.ArticleTable.at(plan.ArticleCells.at(k)), articles.at(k)) << "slot " << k;
+    }
+    EXPECT_EQ(plan.Preposition, 3U);
+    EXPECT_EQ(plan.VerbEnding, 6U);
+    EXPECT_EQ(state.EntryGenders, before.EntryGenders);
+    EXPECT_EQ(state.VerseText, before.VerseText);
+
+    LearnGenders(state, plan);
+    auto learnt = before.EntryGenders;
+    learnt.at(1) = Gender::Feminine;
+    learnt.at(2) = Gender::Neuter;
+    learnt.at(4) = Gender::Feminine;
+    learnt.at(5) = Gender::Neuter;
+    learnt.at(7) = Gender::Feminine;
+    EXPECT_EQ(state.EntryGenders, learnt);
+}
+
+TEST(DrawVerse, RejectsAStoredGenderOutOfRange)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    state.EntryGenders.at(3) = static_cast<Gender>(3);
+    state.WordList.at(3).Article = u"ein";
+    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
+    EXPECT_THROW(DrawVerse(state, random), std::out_of_range);
 }
 
 TEST(ComposeVerse, AppendsToWhatIsThere)
