@@ -4,19 +4,29 @@
 // Any bytes through the command-line tool's input path, cut into pieces of a
 // fuzzed size: decoding in pieces agrees with decoding at once, valid text
 // survives encoding and decoding again, and the collected word list parses
-// exactly like the whole text would in the window.
+// exactly like the whole text would in the window, and verses written from it
+// are the window's verses.
 
 #include "cli/utf8.h"
+#include "cli/verse_bytes.h"
+#include "cli/verse_writer.h"
 #include "cli/word_list_collector.h"
 #include "engine/generator_state.h"
+#include "engine/random_source.h"
+#include "engine/verse_composer.h"
+#include "engine/verse_text.h"
 #include "engine/word_list_parser.h"
+#include "engine/word_tables.h"
 #include "fuzz_input.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace wumpel::fuzzing {
@@ -79,6 +89,32 @@ void CheckSameEntries(const GeneratorState& a, const GeneratorState& b)
     }
 }
 
+// What the tool writes for a few verses, read back from an in-memory file.
+std::string ToolVerses(GeneratorState state, std::uint64_t seed, std::u16string& windowText)
+{
+    static const int file = ::memfd_create("verses", MFD_CLOEXEC);
+    Require(file >= 0, "memfd_create works");
+    Require(::ftruncate(file, 0) == 0 && ::lseek(file, 0, SEEK_SET) == 0, "file emptied");
+    const cli::VerseBytes verseBytes(state);
+    SeededRandomSource random(seed);
+    cli::VerseWriter writer(file);
+    for (int verse = 0; verse < 3; ++verse) {
+        const VersePlan plan = DrawVerse(state, random);
+        AppendVerseText(windowText, state, plan);
+        verseBytes.Write(plan, writer);
+        LearnGenders(state, plan);
+    }
+    writer.Flush();
+    std::string written;
+    std::array<char, 4096> buffer{};
+    off_t offset = 0;
+    for (ssize_t count = 0; (count = ::pread(file, buffer.data(), buffer.size(), offset)) > 0;
+         offset += count) {
+        written.append(buffer.data(), static_cast<std::size_t>(count));
+    }
+    return written;
+}
+
 } // namespace
 } // namespace wumpel::fuzzing
 
@@ -121,5 +157,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GeneratorState fromCollected;
     ParseWordList(fromCollected, collected);
     CheckSameEntries(fromWhole, fromCollected);
+
+    // Verses written from pieces encoded one by one are the window's text
+    // encoded whole.
+    if (fromCollected.LastEntryIndex >= MinimumLastEntryIndex) {
+        InitWordTables(fromCollected);
+        std::u16string windowText;
+        const std::string written = ToolVerses(fromCollected, size, windowText);
+        Require(written == Encode(windowText), "verses from pieces equal the text encoded whole");
+    }
     return 0;
 }
