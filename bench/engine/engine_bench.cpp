@@ -54,6 +54,23 @@ void ComposeVerseBench(benchmark::State& benchmarkState)
 }
 BENCHMARK(ComposeVerseBench)->Name("ComposeVerse");
 
+// The draws of a verse without writing it: what the command-line tool pays in
+// the engine for each verse it writes as UTF-8.
+void DrawVerseBench(benchmark::State& benchmarkState)
+{
+    GeneratorState state;
+    InitWordTables(state);
+    ParseWordList(state, FullWordList());
+    SeededRandomSource random(1);
+    for (auto _ : benchmarkState) {
+        const VersePlan plan = DrawVerse(state, random);
+        LearnGenders(state, plan);
+        benchmark::DoNotOptimize(plan);
+    }
+    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+}
+BENCHMARK(DrawVerseBench)->Name("DrawVerse");
+
 void ParseWordListBench(benchmark::State& benchmarkState)
 {
     const std::u16string text = FullWordList();
