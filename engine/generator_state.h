@@ -6,7 +6,9 @@
 //
 //   word-list text --ParseWordList--> WordList, LastEntryIndex
 //   InitWordTables ----------------> ArticleTable, Prepositions, VerbEndings
-//   ComposeVerse (RandomSource) ----> EntryGenders, one more verse in VerseText
+//   ComposeVerse: DrawVerse (RandomSource) --> VersePlan, the verse's choices
+//                 AppendVerseText -----------> one more verse in VerseText
+//                 LearnGenders --------------> EntryGenders
 //   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
 //   (or the too-few-words message) to the window through VerseWindow.
 //
