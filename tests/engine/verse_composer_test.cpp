@@ -61,6 +61,7 @@ std::vector<float> VerseDraws(const std::vector<int>& entries, int lastEntryInde
                               const std::vector<float>& kinds, int preposition, int verb)
 {
     std::vector<float> draws;
+    draws.reserve(entries.size() + kinds.size() + 2);
     for (const int entry : entries) {
         draws.push_back(EntryDraw(entry, lastEntryIndex));
     }
