@@ -89,13 +89,15 @@ DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
     random.NextValues(values);
     DrawnEntries drawn{};
     SlotsByEntry slots;
-    bool replaced = false;
+    // A first pass is needed only if some slots are equal, and another after any
+    // pass that replaced a slot.
+    bool passNeeded = false;
     for (std::size_t k = 0; k < SlotCount; ++k) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
-        replaced |= slots.Add(drawn.at(k), k);
+        passNeeded |= slots.Add(drawn.at(k), k);
     }
-    while (replaced) {
-        replaced = false;
+    while (passNeeded) {
+        passNeeded = false;
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
             for (unsigned equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
                  equal &= equal - 1) {
@@ -104,7 +106,7 @@ DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
                     draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
                 slots.Move(drawn.at(j), redrawn, j);
                 drawn.at(j) = redrawn;
-                replaced = true;
+                passNeeded = true;
             }
         }
     }
