@@ -3,6 +3,7 @@
 #include "engine/verse_text.h"
 
 #include "engine/verse_layout.h"
+#include "engine/word_tables.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -74,13 +75,13 @@ public:
 
     const std::u16string& Preposition(std::size_t index) const
     {
-        return m_state.Prepositions.at(index);
+        return wumpel::Preposition(m_state, index);
     }
     const std::u16string& Article(std::size_t cell) const { return m_state.ArticleTable.at(cell); }
     const std::u16string& Noun(std::size_t entry) const { return m_state.WordList.at(entry).Noun; }
     const std::u16string& VerbEnding(std::size_t index) const
     {
-        return m_state.VerbEndings.at(index);
+        return wumpel::VerbEnding(m_state, index);
     }
 
 private:

@@ -38,11 +38,17 @@ private:
     std::u16string m_list = FullWordList();
 };
 
-void ComposeVerseBench(benchmark::State& benchmarkState)
+GeneratorState FullListState()
 {
     GeneratorState state;
     InitWordTables(state);
     ParseWordList(state, FullWordList());
+    return state;
+}
+
+void ComposeVerseBench(benchmark::State& benchmarkState)
+{
+    GeneratorState state = FullListState();
     SeededRandomSource random(1);
     for (auto _ : benchmarkState) {
         ComposeVerse(state, random);
@@ -58,9 +64,7 @@ BENCHMARK(ComposeVerseBench)->Name("ComposeVerse");
 // the engine for each verse it writes as UTF-8.
 void DrawVerseBench(benchmark::State& benchmarkState)
 {
-    GeneratorState state;
-    InitWordTables(state);
-    ParseWordList(state, FullWordList());
+    GeneratorState state = FullListState();
     SeededRandomSource random(1);
     for (auto _ : benchmarkState) {
         const VersePlan plan = DrawVerse(state, random);

@@ -21,14 +21,7 @@ namespace {
 
 using testing_support::CapturedFile;
 using testing_support::Utf16ToUtf8;
-
-std::string WithoutCrOfCrLf(std::string text)
-{
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-        text.erase(at, 1);
-    }
-    return text;
-}
+using testing_support::WithLf;
 
 GeneratorState StateWith(const std::u16string& list)
 {
@@ -89,7 +82,7 @@ TEST(VerseBytes, WritesTheWindowsTextConverted)
                 LearnGenders(state, plan);
             }
             writer.Flush();
-            EXPECT_TRUE(file.Content() == WithoutCrOfCrLf(Utf16ToUtf8(text)))
+            EXPECT_TRUE(file.Content() == WithLf(Utf16ToUtf8(text)))
                 << list.Name << ", seed " << seed;
         }
     }

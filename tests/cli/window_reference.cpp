@@ -79,7 +79,11 @@ std::string WindowOutput(std::u16string_view wordList, std::uint64_t seed, int c
     for (int click = 1; click < count; ++click) {
         AppendVerse(state, window, random);
     }
-    std::string text = Utf16ToUtf8(window.Output());
+    return WithLf(Utf16ToUtf8(window.Output()));
+}
+
+std::string WithLf(std::string_view text)
+{
     std::string withLf;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (!(text.at(i) == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n')) {

@@ -17,6 +17,9 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // actions over a plain in-memory window, as UTF-8 with every CR LF made LF.
 std::string WindowOutput(std::u16string_view wordList, std::uint64_t seed, int count);
 
+// Every CR LF made a lone LF, as the tool writes line breaks.
+std::string WithLf(std::string_view text);
+
 // Every LF that does not follow a CR made CR LF, as the window hands text over.
 std::u16string WithCrLf(std::u16string_view text);
 
