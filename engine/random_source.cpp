@@ -18,10 +18,10 @@ std::uint64_t SplitMix64(std::uint64_t& x)
     return z ^ (z >> 31U);
 }
 
-void FillUnitFloats(Xoshiro256StarStar& generator, std::span<float> values)
+void FillDraws(Xoshiro256StarStar& generator, std::span<Draw> values)
 {
-    for (float& value : values) {
-        value = generator.NextUnitFloat();
+    for (Draw& value : values) {
+        value = generator.NextDraw();
     }
 }
 
@@ -38,9 +38,9 @@ std::uint64_t ClockTicks()
 
 } // namespace
 
-void RandomSource::NextValues(std::span<float> values)
+void RandomSource::NextValues(std::span<Draw> values)
 {
-    for (float& value : values) {
+    for (Draw& value : values) {
         value = Next();
     }
 }
@@ -86,14 +86,14 @@ void ClockRandomSource::Reseed()
     m_generator.Mix(ClockTicks());
 }
 
-void ClockRandomSource::NextValues(std::span<float> values)
+void ClockRandomSource::NextValues(std::span<Draw> values)
 {
-    FillUnitFloats(m_generator, values);
+    FillDraws(m_generator, values);
 }
 
-void SeededRandomSource::NextValues(std::span<float> values)
+void SeededRandomSource::NextValues(std::span<Draw> values)
 {
-    FillUnitFloats(m_generator, values);
+    FillDraws(m_generator, values);
 }
 
 } // namespace wumpel

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/draw.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,12 +17,12 @@ public:
     virtual ~RandomSource() = default;
 
     virtual void Reseed() = 0;
-    // Uniform in [0, 1).
-    virtual float Next() = 0;
+    // Uniform over [0, DrawOne).
+    virtual Draw Next() = 0;
     // Fills values with the draws that as many calls of Next() would give, in
     // order. The composer takes most of a verse's draws this way: one call for
     // a batch costs less than a call per draw.
-    virtual void NextValues(std::span<float> values);
+    virtual void NextValues(std::span<Draw> values);
 
 protected:
     // Copying only as a whole concrete source, never sliced through the base.
@@ -39,8 +41,8 @@ public:
     std::uint64_t NextBits();
     // Folds a value into the current state, so what came before still counts.
     void Mix(std::uint64_t value);
-    // The top 24 bits as a float: exactly representable, uniform in [0, 1).
-    float NextUnitFloat() { return static_cast<float>(NextBits() >> 40U) * 0x1.0p-24F; }
+    // The top bits, which are the generator's best.
+    Draw NextDraw() { return static_cast<Draw>(NextBits() >> (64U - DrawBits)); }
 
 private:
     std::array<std::uint64_t, 4> m_state{};
@@ -53,8 +55,8 @@ public:
     ClockRandomSource();
 
     void Reseed() override;
-    float Next() override { return m_generator.NextUnitFloat(); }
-    void NextValues(std::span<float> values) override;
+    Draw Next() override { return m_generator.NextDraw(); }
+    void NextValues(std::span<Draw> values) override;
 
 private:
     Xoshiro256StarStar m_generator;
@@ -66,8 +68,8 @@ public:
     explicit SeededRandomSource(std::uint64_t seed) : m_generator(seed) {}
 
     void Reseed() override {}
-    float Next() override { return m_generator.NextUnitFloat(); }
-    void NextValues(std::span<float> values) override;
+    Draw Next() override { return m_generator.NextDraw(); }
+    void NextValues(std::span<Draw> values) override;
 
 private:
     Xoshiro256StarStar m_generator;

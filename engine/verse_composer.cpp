@@ -31,7 +31,7 @@ constexpr std::array<GrammaticalCase, SlotCount> SlotCases = {
 constexpr std::size_t LaterDrawCount = SlotCount + 2;
 constexpr std::size_t PrepositionDraw = PrepositionSlot;
 constexpr std::size_t VerbEndingDraw = LaterDrawCount - 1;
-using LaterDraws = std::array<float, LaterDrawCount>;
+using LaterDraws = std::array<Draw, LaterDrawCount>;
 
 constexpr std::size_t KindDraw(std::size_t slot)
 {
@@ -41,19 +41,19 @@ constexpr std::size_t KindDraw(std::size_t slot)
 using DrawnEntries = std::array<std::int16_t, SlotCount>;
 
 // For each entry index, a bit per slot that holds it: a pass finds the later
-// slots equal to slot i in one look instead of comparing with each of them.
+// slots equal to slot i in one look instead of comparing with each of them. It
+// also counts the slots whose entry an earlier slot holds too, so that the
+// passes can tell when no equal pair is left.
 class SlotsByEntry {
 public:
     using Slots = std::uint16_t;
     static_assert(SlotCount <= 16);
 
-    // Whether the entry was held by another slot already.
-    bool Add(std::int16_t entry, std::size_t slot)
+    void Add(std::int16_t entry, std::size_t slot)
     {
         Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
-        const bool held = slots != 0;
+        m_repeats += static_cast<unsigned>(slots != 0);
         slots = static_cast<Slots>(slots | Bit(slot));
-        return held;
     }
 
     unsigned SlotsAfter(std::int16_t entry, std::size_t slot) const
@@ -65,8 +65,11 @@ public:
     {
         Slots& slots = m_slots.at(static_cast<std::size_t>(from));
         slots = static_cast<Slots>(slots & ~Bit(slot));
+        m_repeats -= static_cast<unsigned>(slots != 0);
         Add(to, slot);
     }
+
+    bool AllDifferent() const { return m_repeats == 0; }
 
 private:
     static unsigned Bit(std::size_t slot) { return 1U << slot; }
@@ -74,6 +77,7 @@ private:
     // Sixteen bits per entry keep the array small enough to be cleared without
     // a string instruction, whose start-up cost showed in profiles.
     std::array<Slots, WordListCapacity> m_slots{};
+    unsigned m_repeats = 0;
 };
 
 // Passes over all pairs i < j until one finds no equal pair, as the rule has
@@ -81,23 +85,22 @@ private:
 // comparisons see it, and any replacement calls for another pass even if it
 // drew the same index again. The slots equal to slot i can be gathered before
 // replacing any of them, since replacing slot j changes no other comparison
-// with slot i. Nine different first draws need no pass at all: it would find
-// nothing and draw nothing.
+// with slot i.
+//
+// Once all nine slots differ, the rest of the pass and every pass after it find
+// nothing and draw nothing, so the work stops there: the draws are the rule's,
+// without the closing pass that only confirms them.
 DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
 {
-    std::array<float, SlotCount> values{};
+    std::array<Draw, SlotCount> values{};
     random.NextValues(values);
     DrawnEntries drawn{};
     SlotsByEntry slots;
-    // A first pass is needed only if some slots are equal, and another after any
-    // pass that replaced a slot.
-    bool passNeeded = false;
     for (std::size_t k = 0; k < SlotCount; ++k) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
-        passNeeded |= slots.Add(drawn.at(k), k);
+        slots.Add(drawn.at(k), k);
     }
-    while (passNeeded) {
-        passNeeded = false;
+    while (!slots.AllDifferent()) {
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
             for (unsigned equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
                  equal &= equal - 1) {
@@ -106,7 +109,9 @@ DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
                     draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
                 slots.Move(drawn.at(j), redrawn, j);
                 drawn.at(j) = redrawn;
-                passNeeded = true;
+                if (slots.AllDifferent()) {
+                    return drawn;
+                }
             }
         }
     }

@@ -10,22 +10,22 @@
 namespace wumpel {
 namespace {
 
-int KindByLogarithm(float r)
+int KindByLogarithm(Draw r)
 {
-    return static_cast<int>(std::floor(std::log(50.0 * static_cast<double>(r) + 1.0)));
+    return static_cast<int>(std::floor(std::log(50.0 * DrawValue(r) + 1.0)));
 }
 
-// The smallest float r for which the logarithm rule yields at least `kind`. The
-// logarithm is monotonic, so comparing r with these gives exactly its result
-// without evaluating it per draw.
-float KindThreshold(int kind)
+// The smallest draw for which the logarithm rule yields at least `kind`. The
+// logarithm is monotonic, so comparing a draw with these gives exactly its
+// result without evaluating it per draw.
+Draw KindThreshold(int kind)
 {
-    auto r = static_cast<float>(std::expm1(static_cast<double>(kind)) / 50.0);
-    while (KindByLogarithm(r) >= kind) {
-        r = std::nextafter(r, 0.0F);
+    auto r = static_cast<Draw>(std::expm1(static_cast<double>(kind)) / 50.0 * DrawOne);
+    while (r > 0 && KindByLogarithm(r) >= kind) {
+        --r;
     }
     while (KindByLogarithm(r) < kind) {
-        r = std::nextafter(r, 1.0F);
+        ++r;
     }
     return r;
 }
@@ -43,27 +43,27 @@ const KindThresholdTable& KindThresholds()
 
 } // namespace draws
 
-std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, float r)
+std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, Draw r)
 {
     return draws::EntryIndex(draws::EntryScale(lastEntryIndex), draws::CheckedDraw(r));
 }
 
-ArticleKind DrawArticleKind(float r)
+ArticleKind DrawArticleKind(Draw r)
 {
     return draws::Kind(draws::CheckedDraw(r), draws::KindThresholds());
 }
 
-ArticleKind DrawArticleKindByLogarithm(float r)
+ArticleKind DrawArticleKindByLogarithm(Draw r)
 {
     return static_cast<ArticleKind>(KindByLogarithm(draws::CheckedDraw(r)));
 }
 
-std::size_t DrawPrepositionIndex(float r)
+std::size_t DrawPrepositionIndex(Draw r)
 {
     return draws::PrepositionIndex(draws::CheckedDraw(r));
 }
 
-std::size_t DrawVerbEndingIndex(float r)
+std::size_t DrawVerbEndingIndex(Draw r)
 {
     return draws::VerbEndingIndex(draws::CheckedDraw(r));
 }

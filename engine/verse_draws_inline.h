@@ -7,8 +7,12 @@
 // themselves. verse_draws.cpp implements the public functions with these, so
 // each rule is written once. Not part of the engine's interface.
 //
-// The rules take draws already checked with CheckedDraw.
+// The rules take draws already checked with CheckedDraw. Each is the rule's
+// floating-point formula worked out exactly for r = draw / 2^24, in integers:
+// converting every draw to floating point and back cost more than all the rest
+// of a duplicate entry's replacement.
 
+#include "engine/draw.h"
 #include "engine/generator_state.h"
 #include "engine/grammar.h"
 
@@ -19,25 +23,15 @@
 
 namespace wumpel::draws {
 
-inline float CheckedDraw(float r)
+inline Draw CheckedDraw(Draw r)
 {
-    if (!(r >= 0.0F && r < 1.0F)) {
+    if (r >= DrawOne) {
         throw std::out_of_range("random draw outside [0, 1)");
     }
     return r;
 }
 
-// With r in [0, 1) and scale and offset never negative the sum is at least zero,
-// where truncating to an integer is floor without its cost. Truncating to a
-// signed integer is one instruction, to an unsigned one a branch and several.
-inline std::size_t OffsetFloor(double scale, float r, double offset)
-{
-    return static_cast<std::size_t>(
-        static_cast<std::int64_t>(scale * static_cast<double>(r) + offset));
-}
-
-// L converted to float and then to double, checked and converted once for all of
-// a verse's entry draws.
+// L, checked once for all of a verse's entry draws.
 class EntryScale {
 public:
     explicit EntryScale(std::int16_t lastEntryIndex)
@@ -45,27 +39,30 @@ public:
         if (lastEntryIndex < 0 || static_cast<std::size_t>(lastEntryIndex) >= WordListCapacity) {
             throw std::out_of_range("last entry index out of range");
         }
-        m_scale = static_cast<double>(static_cast<float>(lastEntryIndex));
+        m_scale = static_cast<std::uint32_t>(lastEntryIndex);
     }
 
-    double Value() const { return m_scale; }
+    std::uint32_t Value() const { return m_scale; }
 
 private:
-    double m_scale = 0.0;
+    std::uint32_t m_scale = 0;
 };
 
-inline std::int16_t EntryIndex(EntryScale scale, float r)
+// floor(L r + 0.5) in double is exact here: L r has at most 29 significant bits.
+// It is therefore (L draw + 2^23) / 2^24 rounded down, which needs no more than
+// 30 bits.
+inline std::int16_t EntryIndex(EntryScale scale, Draw r)
 {
-    return static_cast<std::int16_t>(OffsetFloor(scale.Value(), r, 0.5));
+    return static_cast<std::int16_t>((scale.Value() * r + (DrawOne >> 1U)) >> DrawBits);
 }
 
-using KindThresholdTable = std::array<float, ArticleKindCount - 1>;
+using KindThresholdTable = std::array<Draw, ArticleKindCount - 1>;
 
 // The smallest draws that give kinds 1, 2 and 3 by the logarithm rule.
 const KindThresholdTable& KindThresholds();
 
 // Written out rather than looped: this runs nine times a verse.
-inline ArticleKind Kind(float r, const KindThresholdTable& thresholds)
+inline ArticleKind Kind(Draw r, const KindThresholdTable& thresholds)
 {
     const int kind = static_cast<int>(r >= std::get<0>(thresholds)) +
                      static_cast<int>(r >= std::get<1>(thresholds)) +
@@ -73,14 +70,24 @@ inline ArticleKind Kind(float r, const KindThresholdTable& thresholds)
     return static_cast<ArticleKind>(kind);
 }
 
-inline std::size_t PrepositionIndex(float r)
+// floor(n r + 0.6) for a whole n below 16. n draw is a whole number and 0.6 * 2^24
+// is 10066329.6, so n draw + 10066329.6 reaches a multiple of 2^24 exactly when
+// n draw + 10066329 does. The rounding of the floating-point sum cannot cross a
+// whole number either: the exact sum stays 0.4 / 2^24 or more away from one.
+inline std::size_t OffsetIndex(std::uint32_t n, Draw r)
 {
-    return OffsetFloor(14.0, r, 0.6);
+    constexpr std::uint32_t SixTenthsOfOne = 10066329;
+    return (n * r + SixTenthsOfOne) >> DrawBits;
 }
 
-inline std::size_t VerbEndingIndex(float r)
+inline std::size_t PrepositionIndex(Draw r)
 {
-    return OffsetFloor(7.0, r, 0.6);
+    return OffsetIndex(14, r);
+}
+
+inline std::size_t VerbEndingIndex(Draw r)
+{
+    return OffsetIndex(7, r);
 }
 
 } // namespace wumpel::draws

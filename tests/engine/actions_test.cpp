@@ -173,7 +173,8 @@ TEST(ActionFailure, AFailingDrawLeavesTheOutputAsItWas)
 
     // The second of the nine entry draws is broken; the composer may take all
     // nine before it looks at any.
-    ScriptedRandomSource broken{0.5F, 1.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F, 0.5F};
+    constexpr Draw Half = DrawOne / 2;
+    ScriptedRandomSource broken{Half, DrawOne + Half, Half, Half, Half, Half, Half, Half, Half};
     EXPECT_THROW(AppendVerse(state, window, broken), std::out_of_range);
     EXPECT_EQ(window.Output, shown);
     EXPECT_EQ(state.VerseText, verses);

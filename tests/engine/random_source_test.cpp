@@ -13,10 +13,10 @@ namespace {
 
 constexpr std::size_t SequenceLength = 20;
 
-std::array<float, SequenceLength> Take(RandomSource& random)
+std::array<Draw, SequenceLength> Take(RandomSource& random)
 {
-    std::array<float, SequenceLength> values{};
-    for (float& value : values) {
+    std::array<Draw, SequenceLength> values{};
+    for (Draw& value : values) {
         value = random.Next();
     }
     return values;
@@ -45,22 +45,19 @@ TEST(SeededRandomSource, ReseedMixesNothingIn)
     EXPECT_EQ(Take(reseeded), expected);
 }
 
-TEST(SeededRandomSource, YieldsMultiplesOfTwoToTheMinus24InTheUnitInterval)
+TEST(SeededRandomSource, YieldsDrawsAcrossTheUnitInterval)
 {
     SeededRandomSource random(0);
-    float smallest = 1.0F;
-    float largest = 0.0F;
+    Draw smallest = DrawOne;
+    Draw largest = 0;
     for (int i = 0; i < 100'000; ++i) {
-        const float r = random.Next();
-        ASSERT_GE(r, 0.0F);
-        ASSERT_LT(r, 1.0F);
-        const float scaled = r * 0x1.0p24F;
-        ASSERT_EQ(scaled, std::floor(scaled));
+        const Draw r = random.Next();
+        ASSERT_LT(r, DrawOne);
         smallest = std::min(smallest, r);
         largest = std::max(largest, r);
     }
-    EXPECT_LT(smallest, 0.001F);
-    EXPECT_GT(largest, 0.999F);
+    EXPECT_LT(DrawValue(smallest), 0.001);
+    EXPECT_GT(DrawValue(largest), 0.999);
 }
 
 TEST(ClockRandomSource, ReseedsWithinOneClockTickStillDiffer)

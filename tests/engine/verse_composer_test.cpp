@@ -18,6 +18,7 @@
 namespace wumpel {
 namespace {
 
+using testing_support::DrawAt;
 using testing_support::ScriptedRandomSource;
 
 constexpr std::u16string_view FirstExampleList =
@@ -57,21 +58,21 @@ GeneratorState StateWith(std::u16string_view list)
 
 // Draws for the given entries (the nine of the verse, then any replacements),
 // then one kind per slot with the preposition and verb ending at their places.
-std::vector<float> VerseDraws(const std::vector<int>& entries, int lastEntryIndex,
-                              const std::vector<float>& kinds, int preposition, int verb)
+std::vector<Draw> VerseDraws(const std::vector<int>& entries, int lastEntryIndex,
+                             const std::vector<float>& kinds, int preposition, int verb)
 {
-    std::vector<float> draws;
+    std::vector<Draw> draws;
     draws.reserve(entries.size() + kinds.size() + 2);
     for (const int entry : entries) {
-        draws.push_back(EntryDraw(entry, lastEntryIndex));
+        draws.push_back(DrawAt(EntryDraw(entry, lastEntryIndex)));
     }
     for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
         if (slot == 7) {
-            draws.push_back(PrepositionDraw(preposition));
+            draws.push_back(DrawAt(PrepositionDraw(preposition)));
         }
-        draws.push_back(kinds.at(slot));
+        draws.push_back(DrawAt(kinds.at(slot)));
     }
-    draws.push_back(VerbDraw(verb));
+    draws.push_back(DrawAt(VerbDraw(verb)));
     return draws;
 }
 
@@ -295,29 +296,28 @@ TEST(ComposeVerse, RefusesTooShortAList)
 
 struct FailingDrawCase {
     const char* Name;
-    std::size_t Draw;
-    float Value;
+    std::size_t Index;
+    Draw Value;
 };
 
 // From the first draw to the last: the verse would learn the genders of nine
 // entries ("die" and "das" among them), yet none may stick when a draw fails.
 TEST(ComposeVerse, LeavesTextAndGendersAsTheyWereWhenADrawFails)
 {
-    const std::vector<float> verse =
-        VerseDraws({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
+    const std::vector<Draw> verse = VerseDraws({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
     const std::array<FailingDrawCase, 5> cases = {{
-        {"first entry", 0, -0.25F},
-        {"last entry", 8, 1.0F},
-        {"first kind", 9, 2.0F},
-        {"preposition", 16, std::numeric_limits<float>::quiet_NaN()},
-        {"verb ending", 19, 1.5F},
+        {"first entry", 0, std::numeric_limits<Draw>::max()},
+        {"last entry", 8, DrawOne},
+        {"first kind", 9, 2 * DrawOne},
+        {"preposition", 16, DrawOne + 1},
+        {"verb ending", 19, DrawOne + DrawOne / 2},
     }};
     for (const FailingDrawCase& failing : cases) {
         GeneratorState state = StateWith(FirstExampleList);
         state.VerseText = u"vorher\r\n";
         const auto gendersBefore = state.EntryGenders;
-        std::vector<float> draws = verse;
-        draws.at(failing.Draw) = failing.Value;
+        std::vector<Draw> draws = verse;
+        draws.at(failing.Index) = failing.Value;
         ScriptedRandomSource random;
         random.Append(draws);
         EXPECT_THROW(ComposeVerse(state, random), std::out_of_range) << failing.Name;
@@ -328,7 +328,7 @@ TEST(ComposeVerse, LeavesTextAndGendersAsTheyWereWhenADrawFails)
     GeneratorState state = StateWith(FirstExampleList);
     const auto gendersBefore = state.EntryGenders;
     ScriptedRandomSource dry;
-    dry.Append(std::vector<float>(verse.begin(), verse.end() - 1));
+    dry.Append(std::vector<Draw>(verse.begin(), verse.end() - 1));
     EXPECT_THROW(ComposeVerse(state, dry), std::logic_error);
     EXPECT_EQ(state.VerseText, u"");
     EXPECT_EQ(state.EntryGenders, gendersBefore);

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 #include "engine/verse_draws.h"
+#include "tests/engine/scripted_random_source.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -13,20 +15,59 @@
 namespace wumpel {
 namespace {
 
-// The largest float below 1: the highest value a draw can take.
-constexpr float JustBelowOne = 0x1.fffffep-1F;
+using testing_support::DrawAt;
+
+// The highest draw: 1 - 2^-24.
+constexpr Draw JustBelowOne = DrawOne - 1;
+
+// The rules as written, in double, for comparison with the integer arithmetic
+// the engine does.
+std::int64_t EntryIndexInDouble(std::int16_t last, Draw r)
+{
+    return static_cast<std::int64_t>(
+        std::floor(static_cast<double>(static_cast<float>(last)) * DrawValue(r) + 0.5));
+}
+std::int64_t OffsetIndexInDouble(double n, Draw r)
+{
+    return static_cast<std::int64_t>(std::floor(n * DrawValue(r) + 0.6));
+}
 
 TEST(DrawEntryIndex, SpansZeroToTheLastIndex)
 {
     for (std::int16_t last = 0; last <= 25; ++last) {
-        EXPECT_EQ(DrawEntryIndex(last, 0.0F), 0) << "last " << last;
+        EXPECT_EQ(DrawEntryIndex(last, 0), 0) << "last " << last;
         EXPECT_EQ(DrawEntryIndex(last, JustBelowOne), last) << "last " << last;
     }
 }
 
+// Each draw next to each bin boundary, for every list length, and every draw for
+// the longest list, whose products are the largest.
+TEST(DrawEntryIndex, MatchesTheRuleInDouble)
+{
+    for (std::int16_t last = 0; last <= 25; ++last) {
+        for (int boundary = 0; boundary <= last; ++boundary) {
+            const auto centre =
+                static_cast<std::int64_t>((boundary + 0.5) / std::max<int>(last, 1) * DrawOne);
+            for (std::int64_t r = centre - 3; r <= centre + 3; ++r) {
+                if (r < 0 || r >= DrawOne) {
+                    continue;
+                }
+                const auto draw = static_cast<Draw>(r);
+                ASSERT_EQ(DrawEntryIndex(last, draw), EntryIndexInDouble(last, draw))
+                    << "last " << last << ", draw " << draw;
+            }
+        }
+    }
+    int mismatches = 0;
+    for (Draw r = 0; r < DrawOne; ++r) {
+        mismatches += DrawEntryIndex(25, r) == EntryIndexInDouble(25, r) ? 0 : 1;
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 struct IndexRow {
     std::int16_t last;
-    float r;
+    Draw r;
     std::int16_t expected;
 };
 
@@ -39,14 +80,15 @@ TEST_P(DrawEntryIndexRounding, RoundsHalfUp)
 }
 
 // With nine entries the boundaries lie at odd sixteenths.
-INSTANTIATE_TEST_SUITE_P(Boundaries, DrawEntryIndexRounding,
-                         testing::Values(IndexRow{8, 0.0624F, 0}, IndexRow{8, 0.0625F, 1},
-                                         IndexRow{8, 0.9374F, 7}, IndexRow{8, 0.9375F, 8},
-                                         IndexRow{9, 0.5F, 5}, IndexRow{25, 0.0201F, 1},
-                                         IndexRow{25, 0.0199F, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, DrawEntryIndexRounding,
+    testing::Values(IndexRow{8, DrawOne / 16 - 1, 0}, IndexRow{8, DrawOne / 16, 1},
+                    IndexRow{8, DrawOne / 16 * 15 - 1, 7}, IndexRow{8, DrawOne / 16 * 15, 8},
+                    IndexRow{9, DrawOne / 2, 5}, IndexRow{25, DrawAt(0.0201F), 1},
+                    IndexRow{25, DrawAt(0.0199F), 0}));
 
 struct KindRow {
-    float r;
+    Draw r;
     ArticleKind expected;
 };
 
@@ -60,43 +102,40 @@ TEST_P(DrawArticleKindRows, FollowsTheLogarithm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, DrawArticleKindRows,
-                         testing::Values(KindRow{0.0F, ArticleKind::None},
-                                         KindRow{0.0343F, ArticleKind::None},
-                                         KindRow{0.0344F, ArticleKind::Negative},
-                                         KindRow{0.1277F, ArticleKind::Negative},
-                                         KindRow{0.1278F, ArticleKind::Indefinite},
-                                         KindRow{0.3817F, ArticleKind::Indefinite},
-                                         KindRow{0.3818F, ArticleKind::Definite},
+                         testing::Values(KindRow{0, ArticleKind::None},
+                                         KindRow{DrawAt(0.0343F), ArticleKind::None},
+                                         KindRow{DrawAt(0.0344F), ArticleKind::Negative},
+                                         KindRow{DrawAt(0.1277F), ArticleKind::Negative},
+                                         KindRow{DrawAt(0.1278F), ArticleKind::Indefinite},
+                                         KindRow{DrawAt(0.3817F), ArticleKind::Indefinite},
+                                         KindRow{DrawAt(0.3818F), ArticleKind::Definite},
                                          KindRow{JustBelowOne, ArticleKind::Definite}));
 
-// Every value a draw can take (the sources yield multiples of 2^-24) and every
-// float near the three thresholds: the comparison must match the logarithm.
-TEST(DrawArticleKind, MatchesTheLogarithmForEveryDrawableValue)
+// Every draw there is: the comparison with thresholds must match the logarithm.
+TEST(DrawArticleKind, MatchesTheLogarithmForEveryDraw)
 {
     int mismatches = 0;
-    for (std::uint32_t k = 0; k < (1U << 24U); ++k) {
-        const float r = static_cast<float>(k) * 0x1.0p-24F;
+    for (Draw r = 0; r < DrawOne; ++r) {
         mismatches += DrawArticleKind(r) == DrawArticleKindByLogarithm(r) ? 0 : 1;
     }
     EXPECT_EQ(mismatches, 0);
 }
 
-TEST(DrawArticleKind, MatchesTheLogarithmAroundEachThreshold)
+TEST(OffsetDraws, MatchTheRulesInDoubleForEveryDraw)
 {
-    for (const double e : {std::exp(1.0), std::exp(2.0), std::exp(3.0)}) {
-        auto r = static_cast<float>((e - 1.0) / 50.0);
-        for (int step = 0; step < 2000; ++step) {
-            r = std::nextafter(r, 0.0F);
-        }
-        for (int step = 0; step < 4000; ++step) {
-            ASSERT_EQ(DrawArticleKind(r), DrawArticleKindByLogarithm(r)) << "r = " << r;
-            r = std::nextafter(r, 1.0F);
-        }
+    int mismatches = 0;
+    for (Draw r = 0; r < DrawOne; ++r) {
+        mismatches +=
+            static_cast<std::int64_t>(DrawPrepositionIndex(r)) == OffsetIndexInDouble(14.0, r) &&
+                    static_cast<std::int64_t>(DrawVerbEndingIndex(r)) == OffsetIndexInDouble(7.0, r)
+                ? 0
+                : 1;
     }
+    EXPECT_EQ(mismatches, 0);
 }
 
 struct OffsetRow {
-    float r;
+    Draw r;
     std::size_t preposition;
     std::size_t verbEnding;
 };
@@ -111,17 +150,17 @@ TEST_P(OffsetDraws, RoundAfterTheOffset)
 }
 
 // 14 r + 0.6 and 7 r + 0.6: the first bin is 0.4 wide, the last 0.6.
-INSTANTIATE_TEST_SUITE_P(Boundaries, OffsetDraws,
-                         testing::Values(OffsetRow{0.0F, 0, 0}, OffsetRow{0.0285F, 0, 0},
-                                         OffsetRow{0.0286F, 1, 0}, OffsetRow{0.0571F, 1, 0},
-                                         OffsetRow{0.0572F, 1, 1}, OffsetRow{0.5F, 7, 4},
-                                         OffsetRow{0.9571F, 13, 7}, OffsetRow{0.9572F, 14, 7},
-                                         OffsetRow{JustBelowOne, 14, 7}));
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, OffsetDraws,
+    testing::Values(OffsetRow{0, 0, 0}, OffsetRow{DrawAt(0.0285F), 0, 0},
+                    OffsetRow{DrawAt(0.0286F), 1, 0}, OffsetRow{DrawAt(0.0571F), 1, 0},
+                    OffsetRow{DrawAt(0.0572F), 1, 1}, OffsetRow{DrawOne / 2, 7, 4},
+                    OffsetRow{DrawAt(0.9571F), 13, 7}, OffsetRow{DrawAt(0.9572F), 14, 7},
+                    OffsetRow{JustBelowOne, 14, 7}));
 
-TEST(Draws, RejectValuesOutsideTheUnitInterval)
+TEST(Draws, RejectValuesOfOneOrMore)
 {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (const float r : {1.0F, -0x1.0p-24F, 2.0F, nan, std::numeric_limits<float>::infinity()}) {
+    for (const Draw r : {DrawOne, DrawOne + 1, 2 * DrawOne, std::numeric_limits<Draw>::max()}) {
         EXPECT_THROW(std::ignore = DrawEntryIndex(8, r), std::out_of_range) << r;
         EXPECT_THROW(std::ignore = DrawArticleKind(r), std::out_of_range) << r;
         EXPECT_THROW(std::ignore = DrawArticleKindByLogarithm(r), std::out_of_range) << r;
@@ -132,8 +171,8 @@ TEST(Draws, RejectValuesOutsideTheUnitInterval)
 
 TEST(DrawEntryIndex, RejectsALastIndexOutsideTheList)
 {
-    EXPECT_THROW(std::ignore = DrawEntryIndex(-1, 0.5F), std::out_of_range);
-    EXPECT_THROW(std::ignore = DrawEntryIndex(26, 0.5F), std::out_of_range);
+    EXPECT_THROW(std::ignore = DrawEntryIndex(-1, DrawOne / 2), std::out_of_range);
+    EXPECT_THROW(std::ignore = DrawEntryIndex(26, DrawOne / 2), std::out_of_range);
 }
 
 } // namespace
