@@ -128,9 +128,31 @@ constexpr std::uint64_t ArticleKey(std::u16string_view article)
 // The gender a definite article tells, or NoToldGender for any other article,
 // which keeps what the entry had. This runs nine times a verse on randomly drawn
 // entries, where string comparisons and branches the processor cannot predict
-// showed in profiles: an article of three units is compared as one number, and
-// the three results are combined without a branch.
+// showed in profiles: an article of three units is read as one number, and
+// compared only with the one definite article it could be.
 constexpr int NoToldGender = -1;
+
+struct DefiniteArticle {
+    std::uint64_t Key;
+    int Told;
+};
+
+// Bits 2 and 3 of the second unit tell "das", "der" and "die" apart (a, e, i),
+// so they are the place of each in this table.
+constexpr std::size_t DefinitePlace(std::uint64_t key)
+{
+    return (key >> 18U) & 3U;
+}
+
+constexpr std::array<DefiniteArticle, 4> DefiniteArticles = {{
+    {ArticleKey(u"das"), static_cast<int>(Gender::Neuter)},
+    {ArticleKey(u"der"), static_cast<int>(Gender::Masculine)},
+    {ArticleKey(u"die"), static_cast<int>(Gender::Feminine)},
+    {0, NoToldGender},
+}};
+
+static_assert(DefinitePlace(ArticleKey(u"das")) == 0 && DefinitePlace(ArticleKey(u"der")) == 1 &&
+              DefinitePlace(ArticleKey(u"die")) == 2);
 
 int ToldGender(const std::u16string& article)
 {
@@ -141,11 +163,8 @@ int ToldGender(const std::u16string& article)
     // may be read.
     std::uint64_t key = 0;
     std::memcpy(&key, article.c_str(), sizeof(key));
-    const int masculine = static_cast<int>(key == ArticleKey(u"der"));
-    const int feminine = static_cast<int>(key == ArticleKey(u"die"));
-    const int neuter = static_cast<int>(key == ArticleKey(u"das"));
-    const int told = masculine | feminine | neuter;
-    return (feminine + 2 * neuter) * told + NoToldGender * (1 - told);
+    const DefiniteArticle& candidate = DefiniteArticles.at(DefinitePlace(key));
+    return key == candidate.Key ? candidate.Told : NoToldGender;
 }
 
 } // namespace

@@ -209,6 +209,27 @@ TEST(ComposeVerse, GenderComesOnlyFromDefiniteArticles)
     EXPECT_EQ(state.EntryGenders.at(2), Gender::Neuter);
 }
 
+// Articles a unit or a length away from a definite one tell nothing: the entry
+// keeps whichever gender it had.
+TEST(ComposeVerse, NearlyDefiniteArticlesTellNoGender)
+{
+    for (const std::u16string_view article :
+         {u"des", u"dem", u"den", u"dis", u"dae", u"dar", u"dus", u"xer", u"eie", u"dasx", u"da",
+          u"d", u"daß", u"d\u0000r"}) {
+        for (const Gender known : {Gender::Masculine, Gender::Feminine, Gender::Neuter}) {
+            GeneratorState state =
+                StateWith(std::u16string(article) + u" A\r\nder B\r\nder C\r\nder D\r\nder E\r\n"
+                                                    u"der F\r\nder G\r\nder H\r\nder I\r\n");
+            state.EntryGenders.at(0) = known;
+            ScriptedRandomSource random =
+                VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8, AllDefinite(), 0, 0);
+            ComposeVerse(state, random);
+            EXPECT_EQ(state.EntryGenders.at(0), known)
+                << std::string(article.begin(), article.end());
+        }
+    }
+}
+
 TEST(ComposeVerse, WritesGendersOnlyForTheDrawnEntries)
 {
     GeneratorState state = StateWith(FirstExampleList);
