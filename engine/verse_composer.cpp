@@ -41,19 +41,27 @@ constexpr std::size_t KindDraw(std::size_t slot)
 using DrawnEntries = std::array<std::int16_t, SlotCount>;
 
 // For each entry index, a bit per slot that holds it: a pass finds the later
-// slots equal to slot i in one look instead of comparing with each of them. It
-// also counts the slots whose entry an earlier slot holds too, so that the
-// passes can tell when no equal pair is left.
+// slots equal to slot i in one look instead of comparing with each of them.
 class SlotsByEntry {
 public:
     using Slots = std::uint16_t;
     static_assert(SlotCount <= 16);
 
-    void Add(std::int16_t entry, std::size_t slot)
+    // Whether another slot held the entry already, so that this slot repeats it.
+    bool Add(std::int16_t entry, std::size_t slot)
     {
         Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
-        m_repeats += static_cast<unsigned>(slots != 0);
+        const bool held = slots != 0;
         slots = static_cast<Slots>(slots | Bit(slot));
+        return held;
+    }
+
+    // Whether another slot still holds the entry, so that this slot repeated it.
+    bool Remove(std::int16_t entry, std::size_t slot)
+    {
+        Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
+        slots = static_cast<Slots>(slots & ~Bit(slot));
+        return slots != 0;
     }
 
     unsigned SlotsAfter(std::int16_t entry, std::size_t slot) const
@@ -61,23 +69,12 @@ public:
         return m_slots.at(static_cast<std::size_t>(entry)) & (~0U << (slot + 1));
     }
 
-    void Move(std::int16_t from, std::int16_t to, std::size_t slot)
-    {
-        Slots& slots = m_slots.at(static_cast<std::size_t>(from));
-        slots = static_cast<Slots>(slots & ~Bit(slot));
-        m_repeats -= static_cast<unsigned>(slots != 0);
-        Add(to, slot);
-    }
-
-    bool AllDifferent() const { return m_repeats == 0; }
-
 private:
     static unsigned Bit(std::size_t slot) { return 1U << slot; }
 
     // Sixteen bits per entry keep the array small enough to be cleared without
     // a string instruction, whose start-up cost showed in profiles.
     std::array<Slots, WordListCapacity> m_slots{};
-    unsigned m_repeats = 0;
 };
 
 // Passes over all pairs i < j until one finds no equal pair, as the rule has
@@ -89,27 +86,32 @@ private:
 //
 // Once all nine slots differ, the rest of the pass and every pass after it find
 // nothing and draw nothing, so the work stops there: the draws are the rule's,
-// without the closing pass that only confirms them.
+// without the closing pass that only confirms them. The count of repeating
+// slots that tells when that is stays in a local: kept in SlotsByEntry, whose
+// table lives in memory, each update went through memory too, and every
+// decision on it waited for the one before.
 DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
 {
     std::array<Draw, SlotCount> values{};
     random.NextValues(values);
     DrawnEntries drawn{};
     SlotsByEntry slots;
+    unsigned repeats = 0;
     for (std::size_t k = 0; k < SlotCount; ++k) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
-        slots.Add(drawn.at(k), k);
+        repeats += static_cast<unsigned>(slots.Add(drawn.at(k), k));
     }
-    while (!slots.AllDifferent()) {
+    while (repeats != 0) {
         for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
             for (unsigned equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
                  equal &= equal - 1) {
                 const auto j = static_cast<std::size_t>(std::countr_zero(equal));
                 const std::int16_t redrawn =
                     draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
-                slots.Move(drawn.at(j), redrawn, j);
+                repeats -= static_cast<unsigned>(slots.Remove(drawn.at(j), j));
+                repeats += static_cast<unsigned>(slots.Add(redrawn, j));
                 drawn.at(j) = redrawn;
-                if (slots.AllDifferent()) {
+                if (repeats == 0) {
                     return drawn;
                 }
             }
