@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 namespace wumpel {
