@@ -14,6 +14,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace wumpel {
 namespace {
@@ -171,6 +172,47 @@ int ToldGender(const std::u16string& article)
 
 } // namespace
 
+namespace {
+
+// Left uninitialised: every slot fills its own, and clearing them first took a
+// string instruction whose start-up cost showed in profiles.
+struct SlotChoices {
+    std::array<Gender, SlotCount> Genders;
+    std::array<std::size_t, SlotCount> Cells;
+};
+
+// The entries differ, so a slot's gender is the one its own article tells, or
+// else the one the entry has. Written out slot by slot, so that each slot's case
+// and kind draw are constants and their checks fold away.
+template <std::size_t Slot>
+[[gnu::always_inline]] inline void
+ChooseArticle(const GeneratorState& state, const DrawnEntries& entries, const LaterDraws& later,
+              const draws::KindThresholdTable& kindThresholds, SlotChoices& choices)
+{
+    const auto entry = static_cast<std::size_t>(std::get<Slot>(entries));
+    const int told = ToldGender(state.WordList.at(entry).Article);
+    const Gender known = state.EntryGenders.at(entry);
+    const Gender gender = told == NoToldGender ? known : static_cast<Gender>(told);
+    const ArticleKind kind = draws::Kind(std::get<KindDraw(Slot)>(later), kindThresholds);
+    std::get<Slot>(choices.Genders) = gender;
+    std::get<Slot>(choices.Cells) =
+        tables::ArticleCell(tables::CodeIndex(gender), tables::CodeIndex(std::get<Slot>(SlotCases)),
+                            tables::CodeIndex(kind));
+}
+
+template <std::size_t... Slot>
+[[gnu::always_inline]] inline SlotChoices
+ChooseArticles(const GeneratorState& state, const DrawnEntries& entries, const LaterDraws& later,
+               std::index_sequence<Slot...> /*slots*/)
+{
+    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
+    SlotChoices choices;
+    (ChooseArticle<Slot>(state, entries, later, kindThresholds, choices), ...);
+    return choices;
+}
+
+} // namespace
+
 VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
 {
     if (state.LastEntryIndex < MinimumLastEntryIndex ||
@@ -182,31 +224,16 @@ VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
         DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
     LaterDraws later{};
     random.NextValues(later);
+    draws::CheckDraws(later);
 
-    // The nine entries differ, so each slot's gender is the one its own article
-    // tells, or else the one the entry has. Filled in locals and handed over
-    // whole: clearing the whole plan first took a string instruction, whose
-    // start-up cost showed in profiles.
-    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
-    std::array<Gender, SlotCount> genders{};
-    std::array<std::size_t, SlotCount> cells{};
-    for (std::size_t k = 0; k < SlotCount; ++k) {
-        const auto entry = static_cast<std::size_t>(entries.at(k));
-        const int told = ToldGender(state.WordList.at(entry).Article);
-        const Gender known = state.EntryGenders.at(entry);
-        const Gender gender = told == NoToldGender ? known : static_cast<Gender>(told);
-        const ArticleKind kind =
-            draws::Kind(draws::CheckedDraw(later.at(KindDraw(k))), kindThresholds);
-        genders.at(k) = gender;
-        cells.at(k) = tables::ArticleCell(
-            tables::CodeIndex(gender), tables::CodeIndex(SlotCases.at(k)), tables::CodeIndex(kind));
-    }
+    const SlotChoices choices =
+        ChooseArticles(state, entries, later, std::make_index_sequence<SlotCount>());
     return VersePlan{
         entries,
-        genders,
-        cells,
-        draws::PrepositionIndex(draws::CheckedDraw(later.at(PrepositionDraw))),
-        draws::VerbEndingIndex(draws::CheckedDraw(later.at(VerbEndingDraw))),
+        choices.Genders,
+        choices.Cells,
+        draws::PrepositionIndex(std::get<PrepositionDraw>(later)),
+        draws::VerbEndingIndex(std::get<VerbEndingDraw>(later)),
     };
 }
 

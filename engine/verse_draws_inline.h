@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <tuple>
 
 namespace wumpel::draws {
 
@@ -29,6 +30,13 @@ inline Draw CheckedDraw(Draw r)
         throw std::out_of_range("random draw outside [0, 1)");
     }
     return r;
+}
+
+// A batch of draws checked at once: a draw of one or more has a bit set at
+// DrawBits or above, and so has the union of any draws that include it.
+template <std::size_t Count> void CheckDraws(const std::array<Draw, Count>& values)
+{
+    CheckedDraw(std::apply([](auto... value) { return (value | ...); }, values));
 }
 
 // L, checked once for all of a verse's entry draws.

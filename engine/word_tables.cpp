@@ -59,14 +59,4 @@ const std::u16string& Article(const GeneratorState& state, Gender gender,
     return tables::ArticleAt(state, gender, grammaticalCase, kind);
 }
 
-const std::u16string& Preposition(const GeneratorState& state, std::size_t index)
-{
-    return state.Prepositions.at(index);
-}
-
-const std::u16string& VerbEnding(const GeneratorState& state, std::size_t index)
-{
-    return state.VerbEndings.at(index);
-}
-
 } // namespace wumpel
