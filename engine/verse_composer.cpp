@@ -48,21 +48,22 @@ public:
     using Slots = std::uint16_t;
     static_assert(SlotCount <= 16);
 
-    // Whether another slot held the entry already, so that this slot repeats it.
-    bool Add(std::int16_t entry, std::size_t slot)
+    static unsigned Bit(std::size_t slot) { return 1U << slot; }
+
+    // The slots holding the entry, this one included.
+    unsigned Add(std::int16_t entry, std::size_t slot)
     {
         Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
-        const bool held = slots != 0;
         slots = static_cast<Slots>(slots | Bit(slot));
-        return held;
+        return slots;
     }
 
-    // Whether another slot still holds the entry, so that this slot repeated it.
-    bool Remove(std::int16_t entry, std::size_t slot)
+    // The slots still holding the entry.
+    unsigned Remove(std::int16_t entry, std::size_t slot)
     {
         Slots& slots = m_slots.at(static_cast<std::size_t>(entry));
         slots = static_cast<Slots>(slots & ~Bit(slot));
-        return slots != 0;
+        return slots;
     }
 
     unsigned SlotsAfter(std::int16_t entry, std::size_t slot) const
@@ -71,12 +72,20 @@ public:
     }
 
 private:
-    static unsigned Bit(std::size_t slot) { return 1U << slot; }
-
     // Sixteen bits per entry keep the array small enough to be cleared without
     // a string instruction, whose start-up cost showed in profiles.
     std::array<Slots, WordListCapacity> m_slots{};
 };
+
+// Of the slots holding one entry, those a later slot repeats: all but the last.
+// The last is found without a branch, as this runs twice for every
+// replacement; OR-ing in 1 leaves the last alone and keeps the count of leading
+// zeros defined for an empty set.
+unsigned RepeatedSlots(unsigned slots)
+{
+    constexpr unsigned HighestBit = 1U << 31U;
+    return slots & ~(HighestBit >> std::countl_zero(slots | 1U));
+}
 
 // Passes over all pairs i < j until one finds no equal pair, as the rule has
 // it: a replacement is drawn as soon as slot j is found equal to slot i, later
@@ -85,37 +94,44 @@ private:
 // replacing any of them, since replacing slot j changes no other comparison
 // with slot i.
 //
-// Once all nine slots differ, the rest of the pass and every pass after it find
-// nothing and draw nothing, so the work stops there: the draws are the rule's,
-// without the closing pass that only confirms them. The count of repeating
-// slots that tells when that is stays in a local: kept in SlotsByEntry, whose
-// table lives in memory, each update went through memory too, and every
-// decision on it waited for the one before.
+// A pass finds something only in the slots i whose entry a later slot holds
+// too, so it goes straight from one such slot to the next instead of looking at
+// every slot: looking at each took a branch per slot that the processor could
+// not predict, as duplicates fall at random. Those slots are kept as a mask in a
+// local, updated with each replacement. Once it is empty all nine slots differ,
+// and every pass after would find nothing and draw nothing, so the work stops:
+// the draws are the rule's, without the closing pass that only confirms them.
 DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
 {
     std::array<Draw, SlotCount> values{};
     random.NextValues(values);
     DrawnEntries drawn{};
     SlotsByEntry slots;
-    unsigned repeats = 0;
-    for (std::size_t k = 0; k < SlotCount; ++k) {
+    unsigned repeated = 0;
+    // From the last slot back, a slot whose entry is held already is repeated
+    // by a later one.
+    for (std::size_t k = SlotCount; k-- > 0;) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
-        repeats += static_cast<unsigned>(slots.Add(drawn.at(k), k));
+        const unsigned holding = slots.Add(drawn.at(k), k);
+        repeated |= static_cast<unsigned>(holding != SlotsByEntry::Bit(k)) << k;
     }
-    while (repeats != 0) {
-        for (std::size_t i = 0; i + 1 < SlotCount; ++i) {
+    while (repeated != 0) {
+        for (unsigned rows = repeated; rows != 0;) {
+            const auto i = static_cast<std::size_t>(std::countr_zero(rows));
             for (unsigned equal = slots.SlotsAfter(drawn.at(i), i); equal != 0;
                  equal &= equal - 1) {
                 const auto j = static_cast<std::size_t>(std::countr_zero(equal));
                 const std::int16_t redrawn =
                     draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
-                repeats -= static_cast<unsigned>(slots.Remove(drawn.at(j), j));
-                repeats += static_cast<unsigned>(slots.Add(redrawn, j));
+                const unsigned left = slots.Remove(drawn.at(j), j);
+                repeated = (repeated & ~(left | SlotsByEntry::Bit(j))) | RepeatedSlots(left);
+                // Joining only adds to the slots repeated: a slot repeated before
+                // still is, by the slot after it that repeated it.
+                repeated |= RepeatedSlots(slots.Add(redrawn, j));
                 drawn.at(j) = redrawn;
-                if (repeats == 0) {
-                    return drawn;
-                }
             }
+            // Slots up to i that are repeated now wait for the next pass.
+            rows = repeated & (~0U << (i + 1));
         }
     }
     return drawn;
@@ -206,7 +222,7 @@ ChooseArticles(const GeneratorState& state, const DrawnEntries& entries, const L
                std::index_sequence<Slot...> /*slots*/)
 {
     const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
-    SlotChoices choices;
+    SlotChoices choices; // NOLINT(cppcoreguidelines-pro-type-member-init): every slot fills its own
     (ChooseArticle<Slot>(state, entries, later, kindThresholds, choices), ...);
     return choices;
 }

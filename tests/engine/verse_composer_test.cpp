@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wumpel {
@@ -285,6 +287,80 @@ TEST(ComposeVerse, LaterComparisonsSeeAReplacementWithinThePass)
                                u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
                                u"\r\n");
     EXPECT_EQ(random.Remaining(), 0U);
+}
+
+// Hands out a seeded source's draws and keeps each, so that a test can replay
+// them through the rule written the plain way.
+class RecordingRandomSource final : public RandomSource {
+public:
+    explicit RecordingRandomSource(std::uint64_t seed) : m_source(seed) {}
+
+    void Reseed() override { m_source.Reseed(); }
+    Draw Next() override
+    {
+        m_draws.push_back(m_source.Next());
+        return m_draws.back();
+    }
+
+    std::vector<Draw> TakeDraws() { return std::exchange(m_draws, {}); }
+
+private:
+    SeededRandomSource m_source;
+    std::vector<Draw> m_draws;
+};
+
+// The duplicate rule as it reads: passes over every pair i < j, replacing slot j
+// at once when it equals slot i, until a pass replaces nothing; the index is
+// floor(L r + 0.5) in floating point. Returns the entries and the draws used.
+std::pair<std::array<std::int16_t, VerseSlotCount>, std::size_t>
+PlainRuleEntries(const std::vector<Draw>& draws, int lastEntryIndex)
+{
+    std::size_t used = 0;
+    const auto next = [&] {
+        return static_cast<std::int16_t>(
+            std::floor(lastEntryIndex * DrawValue(draws.at(used++)) + 0.5));
+    };
+    std::array<std::int16_t, VerseSlotCount> entries{};
+    for (std::int16_t& entry : entries) {
+        entry = next();
+    }
+    bool replaced = true;
+    while (replaced) {
+        replaced = false;
+        for (std::size_t i = 0; i < VerseSlotCount; ++i) {
+            for (std::size_t j = i + 1; j < VerseSlotCount; ++j) {
+                if (entries.at(i) == entries.at(j)) {
+                    entries.at(j) = next();
+                    replaced = true;
+                }
+            }
+        }
+    }
+    return {entries, used};
+}
+
+// Every list length, thousands of verses each: short lists need many
+// replacements and more than one pass, which is where a shortcut in the
+// composer's passes would go wrong.
+TEST(DrawVerse, DrawsTheEntriesThePlainRuleGives)
+{
+    for (int lastEntryIndex = MinimumLastEntryIndex;
+         lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
+        std::u16string list;
+        for (int entry = 0; entry <= lastEntryIndex; ++entry) {
+            list += u"der W" + std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
+        }
+        const GeneratorState state = StateWith(list);
+        ASSERT_EQ(state.LastEntryIndex, lastEntryIndex);
+        RecordingRandomSource random(static_cast<std::uint64_t>(lastEntryIndex));
+        for (int verse = 0; verse < 3000; ++verse) {
+            const VersePlan plan = DrawVerse(state, random);
+            const std::vector<Draw> draws = random.TakeDraws();
+            const auto [entries, used] = PlainRuleEntries(draws, lastEntryIndex);
+            ASSERT_EQ(plan.Entries, entries) << "L " << lastEntryIndex << ", verse " << verse;
+            ASSERT_EQ(draws.size(), used + 11) << "L " << lastEntryIndex << ", verse " << verse;
+        }
+    }
 }
 
 TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
