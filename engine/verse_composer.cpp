@@ -186,10 +186,6 @@ int ToldGender(const std::u16string& article)
     return key == candidate.Key ? candidate.Told : NoToldGender;
 }
 
-} // namespace
-
-namespace {
-
 // Left uninitialised: every slot fills its own, and clearing them first took a
 // string instruction whose start-up cost showed in profiles.
 struct SlotChoices {

@@ -67,9 +67,9 @@ namespace {
     return out + n;
 }
 
-// Copies an article from the tables: lengths 3 to 6, every article but the
-// empty one, take the same two possibly overlapping 8-byte copies, reaching to
-// the terminating null as PutText does.
+// Copies an article from the tables: lengths 3 to 7, which hold every article
+// but the empty one, take the same two possibly overlapping 8-byte copies,
+// reaching to the terminating null as PutText does.
 [[gnu::always_inline]] inline char16_t* PutArticle(const std::u16string& text, char16_t* out)
 {
     constexpr std::size_t Chunk = 4;
