@@ -6,6 +6,7 @@
 #include "engine/word_tables.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <string_view>
@@ -108,13 +109,20 @@ class LengthCounter {
 public:
     explicit LengthCounter(const GeneratorState& state) : m_pieces(state) {}
 
-    void Lead(std::size_t slot) { m_length += SlotLeads.at(slot).size(); }
+    void Opening() { m_length += VerseOpening.size(); }
     void Preposition(std::size_t index) { m_length += m_pieces.Preposition(index).size(); }
-    void Article(std::size_t cell) { m_length += m_pieces.Article(cell).size(); }
-    void Blank() { ++m_length; }
-    void Noun(std::size_t entry) { m_length += m_pieces.Noun(entry).size(); }
-    void VerbEnding(std::size_t index) { m_length += m_pieces.VerbEnding(index).size(); }
-    void End() { m_length += VerseEnd.size(); }
+    void Article(std::size_t cell)
+    {
+        m_length += m_pieces.Article(cell).size() + ArticleTail.size();
+    }
+    template <std::size_t Slot> void Noun(std::size_t entry)
+    {
+        m_length += m_pieces.Noun(entry).size() + std::get<Slot>(NounTails).size();
+    }
+    void VerbEnding(std::size_t index)
+    {
+        m_length += m_pieces.VerbEnding(index).size() + VerseEnd.size();
+    }
 
     std::size_t Length() const { return m_length; }
 
@@ -129,13 +137,20 @@ class UnitWriter {
 public:
     UnitWriter(const GeneratorState& state, char16_t* out) : m_pieces(state), m_out(out) {}
 
-    void Lead(std::size_t slot) { m_out = PutFramePiece(SlotLeads.at(slot), m_out); }
+    void Opening() { m_out = PutFramePiece(VerseOpening, m_out); }
     void Preposition(std::size_t index) { m_out = PutText(m_pieces.Preposition(index), m_out); }
-    void Article(std::size_t cell) { m_out = PutArticle(m_pieces.Article(cell), m_out); }
-    void Blank() { *m_out++ = u' '; }
-    void Noun(std::size_t entry) { m_out = PutText(m_pieces.Noun(entry), m_out); }
-    void VerbEnding(std::size_t index) { m_out = PutText(m_pieces.VerbEnding(index), m_out); }
-    void End() { m_out = PutFramePiece(VerseEnd, m_out); }
+    void Article(std::size_t cell)
+    {
+        m_out = PutFramePiece(ArticleTail, PutArticle(m_pieces.Article(cell), m_out));
+    }
+    template <std::size_t Slot> void Noun(std::size_t entry)
+    {
+        m_out = PutFramePiece(std::get<Slot>(NounTails), PutText(m_pieces.Noun(entry), m_out));
+    }
+    void VerbEnding(std::size_t index)
+    {
+        m_out = PutFramePiece(VerseEnd, PutText(m_pieces.VerbEnding(index), m_out));
+    }
 
 private:
     StatePieces m_pieces;
