@@ -65,6 +65,15 @@ TEST(VerseBytes, WritesTheWindowsTextConverted)
          Lines({u"der Hund\U0001F415", u"die Ka\rtze", u"das Nu" + std::u16string(1, u'\0') + u"ll",
                 u"der " + std::u16string(40, u'ä'), u"die " + std::u16string(100000, u'x'),
                 u"das 𝄞Notenschlüssel𝄞", u"der  Doppelblank", u"die Z", u"das Ende"})},
+        // Nouns kept with each slot's tail up to a length and apart from it
+        // beyond, mixed in one list; and a noun that ends in a lone CR.
+        {"nouns around the longest joined to their tail",
+         Lines({u"der " + std::u16string(VerseBytes::LongestJoinedNoun - 1, u'a'),
+                u"die " + std::u16string(VerseBytes::LongestJoinedNoun, u'ö'),
+                u"das " + std::u16string(VerseBytes::LongestJoinedNoun + 1, u'b'),
+                u"der " + std::u16string(VerseBytes::LongestJoinedNoun + 2, u'ü'), u"die Kurz",
+                u"das Hund\r", u"der " + std::u16string(31, u'c'), u"die Y",
+                u"das " + std::u16string(VerseBytes::LongestJoinedNoun / 2, u'ß')})},
     };
     for (const ListCase& list : cases) {
         for (const std::uint64_t seed : {1U, 2U, 2026U}) {

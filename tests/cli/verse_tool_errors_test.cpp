@@ -233,5 +233,29 @@ TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
     EXPECT_EQ(result.Output, "");
 }
 
+// Nine nouns of a million units each: held once apiece, as the input holds
+// them, they fit in the space that nine copies of each would overflow.
+TEST(VerseToolFailure, LongNounsAreHeldOnceEach)
+{
+    if (!LimitsAddressSpace) {
+        GTEST_SKIP() << "address space limits do not work under AddressSanitizer";
+    }
+    std::string list;
+    for (const char* article : {"der ", "die ", "das "}) {
+        for (const char letter : {'a', 'b', 'c'}) {
+            list += article + std::string(1'000'000, letter) + "\n";
+        }
+    }
+    const ProcessResult result = RunProcess(
+        "/bin/sh", {"-c", "ulimit -v 100000 && exec \"$0\" --seed 1", WUMPEL_VERSE_PATH}, list);
+    EXPECT_EQ(result.ExitStatus, 0) << result.Error;
+    EXPECT_EQ(result.Error, "");
+    // Nine nouns of a million bytes and the verse's short text around them.
+    EXPECT_GT(result.Output.size(), 9'000'000U);
+    EXPECT_LT(result.Output.size(), 9'001'000U);
+    EXPECT_TRUE(result.Output.starts_with("Wenn "));
+    EXPECT_TRUE(result.Output.ends_with("\n\n"));
+}
+
 } // namespace
 } // namespace wumpel::testing_support
