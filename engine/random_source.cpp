@@ -18,18 +18,6 @@ std::uint64_t SplitMix64(std::uint64_t& x)
     return z ^ (z >> 31U);
 }
 
-void FillDraws(Xoshiro256StarStar& generator, std::span<Draw> values)
-{
-    for (Draw& value : values) {
-        value = generator.NextDraw();
-    }
-}
-
-constexpr std::uint64_t RotateLeft(std::uint64_t x, unsigned k)
-{
-    return (x << k) | (x >> (64U - k));
-}
-
 std::uint64_t ClockTicks()
 {
     return static_cast<std::uint64_t>(
@@ -52,19 +40,6 @@ Xoshiro256StarStar::Xoshiro256StarStar(std::uint64_t seed)
     }
 }
 
-std::uint64_t Xoshiro256StarStar::NextBits()
-{
-    const std::uint64_t result = RotateLeft(m_state[1] * 5U, 7U) * 9U;
-    const std::uint64_t t = m_state[1] << 17U;
-    m_state[2] ^= m_state[0];
-    m_state[3] ^= m_state[1];
-    m_state[1] ^= m_state[2];
-    m_state[0] ^= m_state[3];
-    m_state[2] ^= t;
-    m_state[3] = RotateLeft(m_state[3], 45U);
-    return result;
-}
-
 void Xoshiro256StarStar::Mix(std::uint64_t value)
 {
     std::uint64_t spread = value;
@@ -84,16 +59,6 @@ ClockRandomSource::ClockRandomSource()
 void ClockRandomSource::Reseed()
 {
     m_generator.Mix(ClockTicks());
-}
-
-void ClockRandomSource::NextValues(std::span<Draw> values)
-{
-    FillDraws(m_generator, values);
-}
-
-void SeededRandomSource::NextValues(std::span<Draw> values)
-{
-    FillDraws(m_generator, values);
 }
 
 } // namespace wumpel

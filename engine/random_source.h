@@ -5,6 +5,7 @@
 #include "engine/draw.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 
@@ -38,11 +39,29 @@ class Xoshiro256StarStar {
 public:
     explicit Xoshiro256StarStar(std::uint64_t seed);
 
-    std::uint64_t NextBits();
+    // Inline, as the composer draws through its sources directly when it can.
+    std::uint64_t NextBits()
+    {
+        const std::uint64_t result = std::rotl(m_state[1] * 5U, 7) * 9U;
+        const std::uint64_t t = m_state[1] << 17U;
+        m_state[2] ^= m_state[0];
+        m_state[3] ^= m_state[1];
+        m_state[1] ^= m_state[2];
+        m_state[0] ^= m_state[3];
+        m_state[2] ^= t;
+        m_state[3] = std::rotl(m_state[3], 45);
+        return result;
+    }
     // Folds a value into the current state, so what came before still counts.
     void Mix(std::uint64_t value);
     // The top bits, which are the generator's best.
     Draw NextDraw() { return static_cast<Draw>(NextBits() >> (64U - DrawBits)); }
+    void NextDraws(std::span<Draw> values)
+    {
+        for (Draw& value : values) {
+            value = NextDraw();
+        }
+    }
 
 private:
     std::array<std::uint64_t, 4> m_state{};
@@ -56,7 +75,7 @@ public:
 
     void Reseed() override;
     Draw Next() override { return m_generator.NextDraw(); }
-    void NextValues(std::span<Draw> values) override;
+    void NextValues(std::span<Draw> values) override { m_generator.NextDraws(values); }
 
 private:
     Xoshiro256StarStar m_generator;
@@ -69,7 +88,7 @@ public:
 
     void Reseed() override {}
     Draw Next() override { return m_generator.NextDraw(); }
-    void NextValues(std::span<Draw> values) override;
+    void NextValues(std::span<Draw> values) override { m_generator.NextDraws(values); }
 
 private:
     Xoshiro256StarStar m_generator;

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+#include <typeinfo>
 #include <utility>
 
 namespace wumpel {
@@ -44,9 +45,9 @@ using DrawnEntries = std::array<std::int16_t, SlotCount>;
 // One comparison of the rule: slot J against the earlier slot I. When they are
 // equal, slot J gets a newly drawn entry at once, and the comparisons after
 // this one see it.
-template <std::size_t I, std::size_t J>
+template <std::size_t I, std::size_t J, typename Source>
 [[gnu::always_inline]] inline bool ReplaceIfEqual(DrawnEntries& drawn, draws::EntryScale scale,
-                                                  RandomSource& random)
+                                                  Source& random)
 {
     if (std::get<J>(drawn) != std::get<I>(drawn)) [[likely]] {
         return false;
@@ -55,19 +56,18 @@ template <std::size_t I, std::size_t J>
     return true;
 }
 
-template <std::size_t I, std::size_t... After>
+template <std::size_t I, typename Source, std::size_t... After>
 [[gnu::always_inline]] inline void CompareRow(DrawnEntries& drawn, draws::EntryScale scale,
-                                              RandomSource& random, bool& replaced,
+                                              Source& random, bool& replaced,
                                               std::index_sequence<After...> /*later*/)
 {
     ((replaced |= ReplaceIfEqual<I, I + 1 + After>(drawn, scale, random)), ...);
 }
 
 // One pass over all pairs i < j in the rule's order; true if it replaced any.
-template <std::size_t... I>
+template <typename Source, std::size_t... I>
 [[gnu::always_inline]] inline bool ComparePass(DrawnEntries& drawn, draws::EntryScale scale,
-                                               RandomSource& random,
-                                               std::index_sequence<I...> /*rows*/)
+                                               Source& random, std::index_sequence<I...> /*rows*/)
 {
     bool replaced = false;
     (CompareRow<I>(drawn, scale, random, replaced, std::make_index_sequence<SlotCount - 1 - I>()),
@@ -84,6 +84,13 @@ template <std::size_t... I>
 // each entry measured slower, by up to 40 ns a verse on AMD Zen 3: a duplicate
 // there is a load from the very place a store has just written, at an address
 // known late, which the processor most likely ran too early and had to redo.
+template <typename Source>
+void ReplaceDuplicates(DrawnEntries& drawn, draws::EntryScale scale, Source& random)
+{
+    while (ComparePass(drawn, scale, random, std::make_index_sequence<SlotCount - 1>())) {
+    }
+}
+
 DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
 {
     std::array<Draw, SlotCount> values{};
@@ -92,7 +99,16 @@ DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
     for (std::size_t k = 0; k < SlotCount; ++k) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
     }
-    while (ComparePass(drawn, scale, random, std::make_index_sequence<SlotCount - 1>())) {
+    // The program's own sources are final classes: through them as what they
+    // are, each replacement draw is inlined instead of called through the
+    // base, and the comparisons after a replacement wait for its draw.
+    const std::type_info& type = typeid(random);
+    if (type == typeid(SeededRandomSource)) {
+        ReplaceDuplicates(drawn, scale, static_cast<SeededRandomSource&>(random));
+    } else if (type == typeid(ClockRandomSource)) {
+        ReplaceDuplicates(drawn, scale, static_cast<ClockRandomSource&>(random));
+    } else {
+        ReplaceDuplicates(drawn, scale, random);
     }
     return drawn;
 }

@@ -363,6 +363,34 @@ TEST(DrawVerse, DrawsTheEntriesThePlainRuleGives)
     }
 }
 
+// The program's own source is drawn from as what it is, any other through the
+// base: the same draws must make the same verses and leave both in step.
+TEST(DrawVerse, TheProgramsSourceDrawsAsAnyOtherSource)
+{
+    for (int lastEntryIndex = MinimumLastEntryIndex;
+         lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
+        std::u16string list;
+        for (int entry = 0; entry <= lastEntryIndex; ++entry) {
+            list += u"die W" + std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
+        }
+        const GeneratorState state = StateWith(list);
+        const auto seed = static_cast<std::uint64_t>(100 + lastEntryIndex);
+        SeededRandomSource direct(seed);
+        RecordingRandomSource throughBase(seed);
+        for (int verse = 0; verse < 2000; ++verse) {
+            const VersePlan expected = DrawVerse(state, throughBase);
+            const VersePlan plan = DrawVerse(state, direct);
+            ASSERT_EQ(plan.Entries, expected.Entries)
+                << "L " << lastEntryIndex << ", verse " << verse;
+            ASSERT_EQ(plan.ArticleCells, expected.ArticleCells) << "L " << lastEntryIndex;
+            ASSERT_EQ(plan.Preposition, expected.Preposition) << "L " << lastEntryIndex;
+            ASSERT_EQ(plan.VerbEnding, expected.VerbEnding) << "L " << lastEntryIndex;
+            throughBase.TakeDraws();
+        }
+        EXPECT_EQ(direct.Next(), throughBase.Next()) << "L " << lastEntryIndex;
+    }
+}
+
 TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
 {
     GeneratorState state = StateWith(u"der A\r\nder B\r\nder C\r\nder D\r\nder E\r\n"
