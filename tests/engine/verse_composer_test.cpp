@@ -14,6 +14,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -339,6 +340,17 @@ PlainRuleEntries(const std::vector<Draw>& draws, int lastEntryIndex)
     return {entries, used};
 }
 
+// Entries 0..lastEntryIndex, all with the same article: WA, WB, ...
+std::u16string LettersList(std::u16string_view article, int lastEntryIndex)
+{
+    std::u16string list;
+    for (int entry = 0; entry <= lastEntryIndex; ++entry) {
+        list += std::u16string(article) + u"W" +
+                std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
+    }
+    return list;
+}
+
 // Every list length, thousands of verses each: short lists need many
 // replacements and more than one pass, which is where a shortcut in the
 // composer's passes would go wrong.
@@ -346,11 +358,7 @@ TEST(DrawVerse, DrawsTheEntriesThePlainRuleGives)
 {
     for (int lastEntryIndex = MinimumLastEntryIndex;
          lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
-        std::u16string list;
-        for (int entry = 0; entry <= lastEntryIndex; ++entry) {
-            list += u"der W" + std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
-        }
-        const GeneratorState state = StateWith(list);
+        const GeneratorState state = StateWith(LettersList(u"der ", lastEntryIndex));
         ASSERT_EQ(state.LastEntryIndex, lastEntryIndex);
         RecordingRandomSource random(static_cast<std::uint64_t>(lastEntryIndex));
         for (int verse = 0; verse < 3000; ++verse) {
@@ -369,11 +377,7 @@ TEST(DrawVerse, TheProgramsSourceDrawsAsAnyOtherSource)
 {
     for (int lastEntryIndex = MinimumLastEntryIndex;
          lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
-        std::u16string list;
-        for (int entry = 0; entry <= lastEntryIndex; ++entry) {
-            list += u"die W" + std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
-        }
-        const GeneratorState state = StateWith(list);
+        const GeneratorState state = StateWith(LettersList(u"die ", lastEntryIndex));
         const auto seed = static_cast<std::uint64_t>(100 + lastEntryIndex);
         SeededRandomSource direct(seed);
         RecordingRandomSource throughBase(seed);
