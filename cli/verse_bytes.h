@@ -15,16 +15,18 @@ namespace wumpel::cli {
 
 // Every piece the verses of one word list can be made of, as UTF-8 with LF line
 // breaks, encoded once. Writing a verse is then copying its pieces, with no
-// conversion per verse, and the bytes are those of the window's text converted
-// as a whole: no piece of a verse ends inside a CR LF or a surrogate pair,
-// since every drawn piece is followed by one that starts with a blank or a
-// line break, and the word list the tool reads holds no lone LF.
+// conversion per verse.
 //
 // Each drawn piece is kept joined to the verse text that follows it, so that a
-// verse is some twenty pieces instead of nearly forty: an article with its blank, a
-// verb ending with the verse's end, and a noun with what follows it in each
-// slot. A long noun is kept once and its tail written after it, so a word list
-// of long nouns is not held nine times over.
+// verse is some twenty pieces instead of nearly forty: an article with its
+// blank, a verb ending with the verse's end, and a noun with what follows it in
+// each slot. A long noun is kept once and its tail written after it, so a word
+// list of long nouns is not held nine times over.
+//
+// The bytes are those of the window's text converted as a whole, as no piece
+// ends inside a CR LF or a surrogate pair: a piece ends in the verse's own
+// text, which ends in a blank or a line break, or right before a drawn piece
+// that starts with a blank, and the word list the tool reads holds no lone LF.
 class VerseBytes {
 public:
     // From the tables and the entries 0..LastEntryIndex of state.
