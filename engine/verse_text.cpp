@@ -84,77 +84,81 @@ namespace {
     return PutText(text, out);
 }
 
-// The strings a verse takes from the state, looked up the same way for
-// measuring and for writing.
-class StatePieces {
+// The verse's own text between the drawn pieces: the same length for every verse.
+constexpr std::size_t FrameLength()
+{
+    std::size_t length =
+        VerseOpening.size() + VerseSlotCount * ArticleTail.size() + VerseEnd.size();
+    for (const std::u16string_view tail : NounTails) {
+        length += tail.size();
+    }
+    return length;
+}
+
+// A verse's drawn strings in the order the layout asks for them, each looked up
+// and checked against its table's bounds once, and the length of the verse
+// they make with the frame's constant text.
+class PieceCollector {
 public:
-    explicit StatePieces(const GeneratorState& state) : m_state(state) {}
+    // Nine articles, nine nouns, the preposition and the verb ending.
+    static constexpr std::size_t PieceCount = 2 * VerseSlotCount + 2;
 
-    const std::u16string& Preposition(std::size_t index) const
-    {
-        return wumpel::Preposition(m_state, index);
-    }
-    const std::u16string& Article(std::size_t cell) const { return m_state.ArticleTable.at(cell); }
-    const std::u16string& Noun(std::size_t entry) const { return m_state.WordList.at(entry).Noun; }
-    const std::u16string& VerbEnding(std::size_t index) const
-    {
-        return wumpel::VerbEnding(m_state, index);
-    }
+    explicit PieceCollector(const GeneratorState& state) : m_state(state) {}
 
-private:
-    const GeneratorState& m_state;
-};
-
-class LengthCounter {
-public:
-    explicit LengthCounter(const GeneratorState& state) : m_pieces(state) {}
-
-    void Opening() { m_length += VerseOpening.size(); }
-    void Preposition(std::size_t index) { m_length += m_pieces.Preposition(index).size(); }
-    void Article(std::size_t cell)
-    {
-        m_length += m_pieces.Article(cell).size() + ArticleTail.size();
-    }
+    void Opening() {}
+    void Preposition(std::size_t index) { Add(wumpel::Preposition(m_state, index)); }
+    void Article(std::size_t cell) { Add(m_state.ArticleTable.at(cell)); }
     template <std::size_t Slot> void Noun(std::size_t entry)
     {
-        m_length += m_pieces.Noun(entry).size() + std::get<Slot>(NounTails).size();
+        Add(m_state.WordList.at(entry).Noun);
     }
-    void VerbEnding(std::size_t index)
-    {
-        m_length += m_pieces.VerbEnding(index).size() + VerseEnd.size();
-    }
+    void VerbEnding(std::size_t index) { Add(wumpel::VerbEnding(m_state, index)); }
 
+    const std::u16string& Piece(std::size_t k) const { return *m_pieces.at(k); }
     std::size_t Length() const { return m_length; }
 
 private:
-    StatePieces m_pieces;
-    std::size_t m_length = 0;
+    void Add(const std::u16string& piece)
+    {
+        m_pieces.at(m_count++) = &piece;
+        m_length += piece.size();
+    }
+
+    const GeneratorState& m_state;
+    std::array<const std::u16string*, PieceCount> m_pieces{};
+    std::size_t m_count = 0;
+    std::size_t m_length = FrameLength();
 };
 
-// Writes into room the length counter measured; the verse ends in a frame
-// piece, so PutText's one unit past a string never leaves that room.
+// Writes into room the collector measured, taking the collected pieces in turn:
+// the layout calls it in the very order it called the collector, so the
+// indices it passes are already looked up. The verse ends in a frame piece, so
+// PutText's one unit past a string never leaves that room.
 class UnitWriter {
 public:
-    UnitWriter(const GeneratorState& state, char16_t* out) : m_pieces(state), m_out(out) {}
+    UnitWriter(const PieceCollector& pieces, char16_t* out) : m_pieces(pieces), m_out(out) {}
 
     void Opening() { m_out = PutFramePiece(VerseOpening, m_out); }
-    void Preposition(std::size_t index) { m_out = PutText(m_pieces.Preposition(index), m_out); }
-    void Article(std::size_t cell)
+    void Preposition(std::size_t /*index*/) { m_out = PutText(Next(), m_out); }
+    void Article(std::size_t /*cell*/)
     {
-        m_out = PutFramePiece(ArticleTail, PutArticle(m_pieces.Article(cell), m_out));
+        m_out = PutFramePiece(ArticleTail, PutArticle(Next(), m_out));
     }
-    template <std::size_t Slot> void Noun(std::size_t entry)
+    template <std::size_t Slot> void Noun(std::size_t /*entry*/)
     {
-        m_out = PutFramePiece(std::get<Slot>(NounTails), PutText(m_pieces.Noun(entry), m_out));
+        m_out = PutFramePiece(std::get<Slot>(NounTails), PutText(Next(), m_out));
     }
-    void VerbEnding(std::size_t index)
+    void VerbEnding(std::size_t /*index*/)
     {
-        m_out = PutFramePiece(VerseEnd, PutText(m_pieces.VerbEnding(index), m_out));
+        m_out = PutFramePiece(VerseEnd, PutText(Next(), m_out));
     }
 
 private:
-    StatePieces m_pieces;
+    const std::u16string& Next() { return m_pieces.Piece(m_next++); }
+
+    const PieceCollector& m_pieces;
     char16_t* m_out;
+    std::size_t m_next = 0;
 };
 
 } // namespace
@@ -164,11 +168,11 @@ private:
 // first also makes every lookup pass its bounds check before text changes.
 void AppendVerseText(std::u16string& text, const GeneratorState& state, const VersePlan& plan)
 {
-    LengthCounter counter(state);
-    LayOutVerse(plan, counter);
+    PieceCollector pieces(state);
+    LayOutVerse(plan, pieces);
     const std::size_t start = text.size();
-    text.resize(start + counter.Length());
-    UnitWriter writer(state, text.data() + start);
+    text.resize(start + pieces.Length());
+    UnitWriter writer(pieces, text.data() + start);
     LayOutVerse(plan, writer);
 }
 
