@@ -173,15 +173,15 @@ struct SlotChoices {
 // else the one the entry has. Written out slot by slot, so that each slot's case
 // and kind draw are constants and their checks fold away.
 template <std::size_t Slot>
-[[gnu::always_inline]] inline void
-ChooseArticle(const GeneratorState& state, const DrawnEntries& entries, const LaterDraws& later,
-              const draws::KindThresholdTable& kindThresholds, SlotChoices& choices)
+[[gnu::always_inline]] inline void ChooseArticle(const GeneratorState& state,
+                                                 const DrawnEntries& entries,
+                                                 const LaterDraws& later, SlotChoices& choices)
 {
     const auto entry = static_cast<std::size_t>(std::get<Slot>(entries));
     const int told = ToldGender(state.WordList.at(entry).Article);
     const Gender known = state.EntryGenders.at(entry);
     const Gender gender = told == NoToldGender ? known : static_cast<Gender>(told);
-    const ArticleKind kind = draws::Kind(std::get<KindDraw(Slot)>(later), kindThresholds);
+    const ArticleKind kind = draws::Kind(std::get<KindDraw(Slot)>(later));
     std::get<Slot>(choices.Genders) = gender;
     std::get<Slot>(choices.Cells) =
         tables::ArticleCell(tables::CodeIndex(gender), tables::CodeIndex(std::get<Slot>(SlotCases)),
@@ -193,9 +193,8 @@ template <std::size_t... Slot>
 ChooseArticles(const GeneratorState& state, const DrawnEntries& entries, const LaterDraws& later,
                std::index_sequence<Slot...> /*slots*/)
 {
-    const draws::KindThresholdTable& kindThresholds = draws::KindThresholds();
     SlotChoices choices; // NOLINT(cppcoreguidelines-pro-type-member-init): every slot fills its own
-    (ChooseArticle<Slot>(state, entries, later, kindThresholds, choices), ...);
+    (ChooseArticle<Slot>(state, entries, later, choices), ...);
     return choices;
 }
 

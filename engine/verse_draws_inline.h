@@ -64,17 +64,18 @@ inline std::int16_t EntryIndex(EntryScale scale, Draw r)
     return static_cast<std::int16_t>((scale.Value() * r + (DrawOne >> 1U)) >> DrawBits);
 }
 
-using KindThresholdTable = std::array<Draw, ArticleKindCount - 1>;
-
-// The smallest draws that give kinds 1, 2 and 3 by the logarithm rule.
-const KindThresholdTable& KindThresholds();
+// The smallest draws that give kinds 1, 2 and 3 by the logarithm rule: the
+// draws at or just above (e^k - 1) / 50. Constants, so that each kind takes
+// three comparisons with immediates; a test holds them to the rule for every
+// draw.
+inline constexpr std::array<Draw, ArticleKindCount - 1> KindThresholds = {576560, 2143812, 6404044};
 
 // Written out rather than looped: this runs nine times a verse.
-inline ArticleKind Kind(Draw r, const KindThresholdTable& thresholds)
+inline ArticleKind Kind(Draw r)
 {
-    const int kind = static_cast<int>(r >= std::get<0>(thresholds)) +
-                     static_cast<int>(r >= std::get<1>(thresholds)) +
-                     static_cast<int>(r >= std::get<2>(thresholds));
+    const int kind = static_cast<int>(r >= std::get<0>(KindThresholds)) +
+                     static_cast<int>(r >= std::get<1>(KindThresholds)) +
+                     static_cast<int>(r >= std::get<2>(KindThresholds));
     return static_cast<ArticleKind>(kind);
 }
 
