@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/verse_composer.h"
 
+#include "engine/equal_pairs.h"
 #include "engine/verse_draws_inline.h"
 #include "engine/verse_layout.h"
 #include "engine/verse_text.h"
@@ -40,55 +41,23 @@ constexpr std::size_t KindDraw(std::size_t slot)
     return slot < PrepositionSlot ? slot : slot + 1;
 }
 
-using DrawnEntries = std::array<std::int16_t, SlotCount>;
-
-// One comparison of the rule: slot J against the earlier slot I. When they are
-// equal, slot J gets a newly drawn entry at once, and the comparisons after
-// this one see it.
-template <std::size_t I, std::size_t J, typename Source>
-[[gnu::always_inline]] inline bool ReplaceIfEqual(DrawnEntries& drawn, draws::EntryScale scale,
-                                                  Source& random)
-{
-    if (std::get<J>(drawn) != std::get<I>(drawn)) [[likely]] {
-        return false;
-    }
-    std::get<J>(drawn) = draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
-    return true;
-}
-
-template <std::size_t I, typename Source, std::size_t... After>
-[[gnu::always_inline]] inline void CompareRow(DrawnEntries& drawn, draws::EntryScale scale,
-                                              Source& random, bool& replaced,
-                                              std::index_sequence<After...> /*later*/)
-{
-    ((replaced |= ReplaceIfEqual<I, I + 1 + After>(drawn, scale, random)), ...);
-}
-
-// One pass over all pairs i < j in the rule's order; true if it replaced any.
-template <typename Source, std::size_t... I>
-[[gnu::always_inline]] inline bool ComparePass(DrawnEntries& drawn, draws::EntryScale scale,
-                                               Source& random, std::index_sequence<I...> /*rows*/)
-{
-    bool replaced = false;
-    (CompareRow<I>(drawn, scale, random, replaced, std::make_index_sequence<SlotCount - 1 - I>()),
-     ...);
-    return replaced;
-}
-
-// Passes over all pairs until one finds no equal pair, as the rule has it: any
-// replacement calls for another pass, even one that drew the same index again.
-//
-// The 36 comparisons of a pass are written out, so the nine entries stay in
-// registers and each comparison is one compare and a branch that is nearly
-// always not taken. Visiting fewer pairs through a table of the slots holding
-// each entry measured slower, by up to 40 ns a verse on AMD Zen 3: a duplicate
-// there is a load from the very place a store has just written, at an address
-// known late, which the processor most likely ran too early and had to redo.
+// Passes over all pairs until one finds no equal pair, as the rule has it: an
+// equal pair gets slot j a newly drawn entry at once, the comparisons after it
+// see that entry, and any replacement calls for another pass, even one that
+// drew the same index again. A pass with no replacement finds every equal pair
+// there is, so the passes end as soon as none is left, wherever the last pass
+// was.
 template <typename Source>
-void ReplaceDuplicates(DrawnEntries& drawn, draws::EntryScale scale, Source& random)
+DrawnEntries ReplaceDuplicates(const DrawnEntries& drawn, draws::EntryScale scale, Source& random)
 {
-    while (ComparePass(drawn, scale, random, std::make_index_sequence<SlotCount - 1>())) {
+    EqualPairs pairs(drawn);
+    unsigned pair = EqualPairs::LastPair;
+    while (pairs.Any()) {
+        pair = pairs.After(pair);
+        const std::int16_t entry = draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
+        pairs.Replace(pair, static_cast<std::uint32_t>(entry));
     }
+    return pairs.Entries();
 }
 
 DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
@@ -101,16 +70,15 @@ DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
     }
     // The program's own sources are final classes: through them as what they
     // are, each replacement draw is inlined instead of called through the
-    // base, and the comparisons after a replacement wait for its draw.
+    // base.
     const std::type_info& type = typeid(random);
     if (type == typeid(SeededRandomSource)) {
-        ReplaceDuplicates(drawn, scale, static_cast<SeededRandomSource&>(random));
-    } else if (type == typeid(ClockRandomSource)) {
-        ReplaceDuplicates(drawn, scale, static_cast<ClockRandomSource&>(random));
-    } else {
-        ReplaceDuplicates(drawn, scale, random);
+        return ReplaceDuplicates(drawn, scale, static_cast<SeededRandomSource&>(random));
     }
-    return drawn;
+    if (type == typeid(ClockRandomSource)) {
+        return ReplaceDuplicates(drawn, scale, static_cast<ClockRandomSource&>(random));
+    }
+    return ReplaceDuplicates(drawn, scale, random);
 }
 
 // An article of three units and its terminating null, as one number.

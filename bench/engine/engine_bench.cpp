@@ -17,16 +17,22 @@
 namespace wumpel {
 namespace {
 
-// The longest list the parser takes: 26 entries of all three genders.
-std::u16string FullWordList()
+// A list of entryCount entries of all three genders.
+std::u16string WordListOf(std::size_t entryCount)
 {
     std::u16string text;
     const std::array<std::u16string, 3> articles = {u"der", u"die", u"das"};
-    for (std::size_t i = 0; i < 26; ++i) {
+    for (std::size_t i = 0; i < entryCount; ++i) {
         text += articles.at(i % articles.size()) + u" Wörterbuch" +
                 std::u16string(1, static_cast<char16_t>(u'A' + i)) + u"\r\n";
     }
     return text;
+}
+
+// The longest list the parser takes.
+std::u16string FullWordList()
+{
+    return WordListOf(WordListCapacity);
 }
 
 class ListWindow final : public VerseWindow {
@@ -74,6 +80,23 @@ void DrawVerseBench(benchmark::State& benchmarkState)
     benchmarkState.SetItemsProcessed(benchmarkState.iterations());
 }
 BENCHMARK(DrawVerseBench)->Name("DrawVerse");
+
+// Shorter lists draw the same entry more often, and each such entry is drawn
+// again: with ten entries a verse takes some twelve more draws.
+void DrawVerseFromListBench(benchmark::State& benchmarkState)
+{
+    GeneratorState state;
+    InitWordTables(state);
+    ParseWordList(state, WordListOf(static_cast<std::size_t>(benchmarkState.range(0))));
+    SeededRandomSource random(1);
+    for (auto _ : benchmarkState) {
+        const VersePlan plan = DrawVerse(state, random);
+        LearnGenders(state, plan);
+        benchmark::DoNotOptimize(plan);
+    }
+    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+}
+BENCHMARK(DrawVerseFromListBench)->Name("DrawVerse/Entries")->Arg(9)->Arg(10)->Arg(14)->Arg(20);
 
 void ParseWordListBench(benchmark::State& benchmarkState)
 {
