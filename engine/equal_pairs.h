@@ -28,14 +28,15 @@ using DrawnEntries = std::array<std::int16_t, VerseSlotCount>;
 // Slot 0 is never replaced; slots 1 to 8 are held one per byte (slot k in byte
 // k - 1), so that a new entry is compared with all of them at once.
 class EqualPairs {
-    static_assert(WordListCapacity <= 128, "an entry and a byte's carry must fit in a byte");
+    static_assert(WordListCapacity <= 32, "an entry must fit a byte, and slot 0 a 32-bit mask");
 
 public:
-    // The last pair, (7, 8): the one a pass ends with, before the first of the next.
-    static constexpr unsigned LastPair = 63;
+    static constexpr unsigned PairCount = 64;
 
     // Entries below WordListCapacity, as every drawn index is.
-    explicit EqualPairs(const DrawnEntries& drawn) : m_first(std::get<0>(drawn))
+    explicit EqualPairs(const DrawnEntries& drawn)
+        : m_first(std::get<0>(drawn)),
+          m_firstAsBit(std::uint32_t{1} << static_cast<unsigned>(m_first))
     {
         for (std::size_t k = 1; k < VerseSlotCount; ++k) {
             m_later |= static_cast<Lanes>(static_cast<std::uint16_t>(drawn.at(k)))
@@ -49,14 +50,14 @@ public:
 
     bool Any() const { return m_pairs != 0; }
 
-    // The first equal pair after the given one, and past the last pair the
-    // first equal pair of the next pass. Only while Any().
-    unsigned After(unsigned pair) const
+    // The first equal pair from the given one on, and past the last pair,
+    // (7, 8), the first equal pair of the next pass. Only while Any().
+    unsigned From(unsigned pair) const
     {
-        const unsigned start = (pair + 1) & LastPair;
+        const unsigned start = pair % PairCount;
         const auto skipped =
             static_cast<unsigned>(std::countr_zero(std::rotr(m_pairs, static_cast<int>(start))));
-        return (start + skipped) & LastPair;
+        return (start + skipped) % PairCount;
     }
 
     // The later slot of the pair, j, now holds entry, which is below
@@ -100,8 +101,7 @@ private:
     std::uint64_t EarlierPairs(unsigned column, std::uint32_t entry, Lanes equal) const
     {
         // Bit 8 k for each slot k holding entry, slot 0 included.
-        const Lanes slots = ((equal >> 7U) << 8U) |
-                            static_cast<Lanes>(static_cast<std::uint32_t>(m_first) == entry);
+        const Lanes slots = ((equal >> 7U) << 8U) | ((m_firstAsBit >> entry) & 1U);
         return (slots & Masks.at(column).Earlier) << column;
     }
     // The top bit of byte b as bit b.
@@ -132,6 +132,8 @@ private:
     }();
 
     std::int16_t m_first;
+    // Compared with an entry by a shift, where a comparison takes three instructions.
+    std::uint32_t m_firstAsBit;
     Lanes m_later = 0;
     std::uint64_t m_pairs = 0;
 };

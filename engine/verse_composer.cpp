@@ -51,11 +51,12 @@ template <typename Source>
 DrawnEntries ReplaceDuplicates(const DrawnEntries& drawn, draws::EntryScale scale, Source& random)
 {
     EqualPairs pairs(drawn);
-    unsigned pair = EqualPairs::LastPair;
+    unsigned next = 0;
     while (pairs.Any()) {
-        pair = pairs.After(pair);
+        const unsigned pair = pairs.From(next);
         const std::int16_t entry = draws::EntryIndex(scale, draws::CheckedDraw(random.Next()));
         pairs.Replace(pair, static_cast<std::uint32_t>(entry));
+        next = pair + 1;
     }
     return pairs.Entries();
 }

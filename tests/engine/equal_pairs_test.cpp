@@ -32,15 +32,16 @@ std::vector<unsigned> EqualPairsOf(const DrawnEntries& entries)
     return pairs;
 }
 
-// The equal pair a pass visits after the given one, or else the first of the next pass.
-std::optional<unsigned> NextPair(const DrawnEntries& entries, unsigned pair)
+// The equal pair a pass visits from the given one on, or else the first of the
+// next pass.
+std::optional<unsigned> PairFrom(const DrawnEntries& entries, unsigned pair)
 {
     const std::vector<unsigned> pairs = EqualPairsOf(entries);
     if (pairs.empty()) {
         return std::nullopt;
     }
     for (const unsigned candidate : pairs) {
-        if (candidate > pair) {
+        if (candidate >= pair) {
             return candidate;
         }
     }
@@ -54,12 +55,11 @@ void ExpectSameAsSlots(const EqualPairs& pairs, const DrawnEntries& entries)
     if (!pairs.Any()) {
         return;
     }
-    for (std::size_t i = 0; i < VerseSlotCount; ++i) {
-        for (std::size_t j = i + 1; j < VerseSlotCount; ++j) {
-            const unsigned pair = PairBit(i, j);
-            ASSERT_EQ(pairs.After(pair), NextPair(entries, pair))
-                << "after (" << i << ", " << j << ")";
-        }
+    // Every bit, not only those of pairs, and one past the last: the passes
+    // go on from the one after the pair they replaced in.
+    for (unsigned from = 0; from <= EqualPairs::PairCount; ++from) {
+        ASSERT_EQ(pairs.From(from), PairFrom(entries, from % EqualPairs::PairCount))
+            << "from " << from;
     }
 }
 
@@ -80,15 +80,16 @@ TEST(EqualPairs, FindsThePairsTheSlotsHold)
     }
 }
 
-TEST(EqualPairs, AfterTheLastPairStartsAtTheFirst)
+TEST(EqualPairs, PastTheLastPairStartsAtTheFirst)
 {
     const DrawnEntries entries = {4, 4, 1, 2, 3, 5, 6, 9, 9};
     const EqualPairs pairs(entries);
-    EXPECT_EQ(pairs.After(EqualPairs::LastPair), PairBit(0, 1));
-    EXPECT_EQ(pairs.After(PairBit(0, 1)), PairBit(7, 8));
+    EXPECT_EQ(pairs.From(0), PairBit(0, 1));
+    EXPECT_EQ(pairs.From(PairBit(0, 1) + 1), PairBit(7, 8));
+    EXPECT_EQ(pairs.From(PairBit(7, 8) + 1), PairBit(0, 1));
     // The only equal pair follows itself, as the next pass visits it again.
     const DrawnEntries single = {4, 0, 1, 2, 3, 5, 6, 7, 4};
-    EXPECT_EQ(EqualPairs(single).After(PairBit(0, 8)), PairBit(0, 8));
+    EXPECT_EQ(EqualPairs(single).From(PairBit(0, 8) + 1), PairBit(0, 8));
 }
 
 // Replacements in every slot but the first, with entries from a few values so
