@@ -61,23 +61,14 @@ DrawnEntries ReplaceDuplicates(const DrawnEntries& drawn, draws::EntryScale scal
     return pairs.Entries();
 }
 
-DrawnEntries DrawDifferentEntries(draws::EntryScale scale, RandomSource& random)
+template <typename Source>
+DrawnEntries DrawDifferentEntries(draws::EntryScale scale, Source& random)
 {
     std::array<Draw, SlotCount> values{};
     random.NextValues(values);
     DrawnEntries drawn{};
     for (std::size_t k = 0; k < SlotCount; ++k) {
         drawn.at(k) = draws::EntryIndex(scale, draws::CheckedDraw(values.at(k)));
-    }
-    // The program's own sources are final classes: through them as what they
-    // are, each replacement draw is inlined instead of called through the
-    // base.
-    const std::type_info& type = typeid(random);
-    if (type == typeid(SeededRandomSource)) {
-        return ReplaceDuplicates(drawn, scale, static_cast<SeededRandomSource&>(random));
-    }
-    if (type == typeid(ClockRandomSource)) {
-        return ReplaceDuplicates(drawn, scale, static_cast<ClockRandomSource&>(random));
     }
     return ReplaceDuplicates(drawn, scale, random);
 }
@@ -167,14 +158,8 @@ ChooseArticles(const GeneratorState& state, const DrawnEntries& entries, const L
     return choices;
 }
 
-} // namespace
-
-VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
+template <typename Source> VersePlan DrawVerseFrom(const GeneratorState& state, Source& random)
 {
-    if (state.LastEntryIndex < MinimumLastEntryIndex ||
-        static_cast<std::size_t>(state.LastEntryIndex) >= WordListCapacity) {
-        throw std::out_of_range("too few entries to compose a verse");
-    }
     random.Reseed();
     const DrawnEntries entries =
         DrawDifferentEntries(draws::EntryScale(state.LastEntryIndex), random);
@@ -191,6 +176,27 @@ VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
         draws::PrepositionIndex(std::get<PrepositionDraw>(later)),
         draws::VerbEndingIndex(std::get<VerbEndingDraw>(later)),
     };
+}
+
+} // namespace
+
+VersePlan DrawVerse(const GeneratorState& state, RandomSource& random)
+{
+    if (state.LastEntryIndex < MinimumLastEntryIndex ||
+        static_cast<std::size_t>(state.LastEntryIndex) >= WordListCapacity) {
+        throw std::out_of_range("too few entries to compose a verse");
+    }
+    // The program's own sources are final classes: drawn from as what they
+    // are, every draw is inlined, and the generator's state stays in registers
+    // for the whole verse instead of being called through the base.
+    const std::type_info& type = typeid(random);
+    if (type == typeid(SeededRandomSource)) {
+        return DrawVerseFrom(state, static_cast<SeededRandomSource&>(random));
+    }
+    if (type == typeid(ClockRandomSource)) {
+        return DrawVerseFrom(state, static_cast<ClockRandomSource&>(random));
+    }
+    return DrawVerseFrom(state, random);
 }
 
 // Writing back the gender each slot was declined with changes only the entries
