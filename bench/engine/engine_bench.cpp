@@ -44,12 +44,17 @@ private:
     std::u16string m_list = FullWordList();
 };
 
-GeneratorState FullListState()
+GeneratorState ListState(std::size_t entryCount)
 {
     GeneratorState state;
     InitWordTables(state);
-    ParseWordList(state, FullWordList());
+    ParseWordList(state, WordListOf(entryCount));
     return state;
+}
+
+GeneratorState FullListState()
+{
+    return ListState(WordListCapacity);
 }
 
 void ComposeVerseBench(benchmark::State& benchmarkState)
@@ -68,9 +73,8 @@ BENCHMARK(ComposeVerseBench)->Name("ComposeVerse");
 
 // The draws of a verse without writing it: what the command-line tool pays in
 // the engine for each verse it writes as UTF-8.
-void DrawVerseBench(benchmark::State& benchmarkState)
+void DrawVerses(benchmark::State& benchmarkState, GeneratorState& state)
 {
-    GeneratorState state = FullListState();
     SeededRandomSource random(1);
     for (auto _ : benchmarkState) {
         const VersePlan plan = DrawVerse(state, random);
@@ -79,22 +83,20 @@ void DrawVerseBench(benchmark::State& benchmarkState)
     }
     benchmarkState.SetItemsProcessed(benchmarkState.iterations());
 }
+
+void DrawVerseBench(benchmark::State& benchmarkState)
+{
+    GeneratorState state = FullListState();
+    DrawVerses(benchmarkState, state);
+}
 BENCHMARK(DrawVerseBench)->Name("DrawVerse");
 
 // Shorter lists draw the same entry more often, and each such entry is drawn
 // again: with ten entries a verse takes some twelve more draws.
 void DrawVerseFromListBench(benchmark::State& benchmarkState)
 {
-    GeneratorState state;
-    InitWordTables(state);
-    ParseWordList(state, WordListOf(static_cast<std::size_t>(benchmarkState.range(0))));
-    SeededRandomSource random(1);
-    for (auto _ : benchmarkState) {
-        const VersePlan plan = DrawVerse(state, random);
-        LearnGenders(state, plan);
-        benchmark::DoNotOptimize(plan);
-    }
-    benchmarkState.SetItemsProcessed(benchmarkState.iterations());
+    GeneratorState state = ListState(static_cast<std::size_t>(benchmarkState.range(0)));
+    DrawVerses(benchmarkState, state);
 }
 BENCHMARK(DrawVerseFromListBench)->Name("DrawVerse/Entries")->Arg(9)->Arg(10)->Arg(14)->Arg(20);
 
