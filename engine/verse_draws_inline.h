@@ -34,7 +34,8 @@ inline Draw CheckedDraw(Draw r)
 
 // A batch of draws checked at once: a draw of one or more has a bit set at
 // DrawBits or above, and so has the union of any draws that include it.
-template <std::size_t Count> void CheckDraws(const std::array<Draw, Count>& values)
+template <std::size_t Count>
+[[gnu::always_inline]] inline void CheckDraws(const std::array<Draw, Count>& values)
 {
     CheckedDraw(std::apply([](auto... value) { return (value | ...); }, values));
 }
