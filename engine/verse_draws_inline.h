@@ -33,7 +33,8 @@ inline Draw CheckedDraw(Draw r)
 }
 
 // A batch of draws checked at once: a draw of one or more has a bit set at
-// DrawBits or above, and so has the union of any draws that include it.
+// DrawBits or above, and so has the union of any draws that include it. Forced
+// inline, as GCC otherwise kept it out of line: a call for one OR and a compare.
 template <std::size_t Count>
 [[gnu::always_inline]] inline void CheckDraws(const std::array<Draw, Count>& values)
 {
