@@ -290,6 +290,21 @@ TEST(ComposeVerse, LaterComparisonsSeeAReplacementWithinThePass)
     EXPECT_EQ(random.Remaining(), 0U);
 }
 
+TEST(ComposeVerse, AReplacementEqualToAnEarlierSlotWaitsForTheNextPass)
+{
+    GeneratorState state = StateWith(FirstExampleList);
+    // Entries 0 .. 7 7: the last is replaced by 0, which slot 0 was compared with
+    // before; only the next pass finds that pair and replaces it by 9.
+    ScriptedRandomSource random =
+        VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 7, 0, 9}, 9, AllDefinite(), 0, 0);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über den Himmel springt\r\n"
+                               u"und die Disko in dem Geld die Liebe verschlingt,\r\n"
+                               u"dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
+                               u"\r\n");
+    EXPECT_EQ(random.Remaining(), 0U);
+}
+
 // Hands out a seeded source's draws and keeps each, so that a test can replay
 // them through the rule written the plain way.
 class RecordingRandomSource final : public RandomSource {
