@@ -2,26 +2,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// A random draw r in [0, 1), and the rules that turn one draw into each of the
+// composer's choices. A draw of DrawOne or more comes from a broken random
+// source: every rule throws std::out_of_range for it.
+
+#include "engine/grammar.h"
+
+#include <cstddef>
 #include <cstdint>
 
 namespace wumpel {
 
-// A random draw in [0, 1), held as a count of 2^-24: the draw stands for
-// Draw / 2^24. Those are the values a single-precision number takes at an even
-// spacing over [0, 1), and with them every rule the composer applies to a draw
-// is exact integer arithmetic: no conversion to floating point and back on the
-// way from the generator to an index.
+// A draw counts units of 2^-24, the spacing of single-precision numbers just
+// below one: r = Draw / 2^24 exactly.
 using Draw = std::uint32_t;
-
 inline constexpr unsigned DrawBits = 24;
-
-// One, which no draw reaches.
 inline constexpr Draw DrawOne = Draw{1} << DrawBits;
 
-// The number a draw stands for, exactly.
-constexpr double DrawValue(Draw draw)
-{
-    return static_cast<double>(draw) * 0x1.0p-24;
-}
+// floor(L r + 0.5): 0 and L come up half as often as the indices between them.
+std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, Draw r);
+
+// floor(ln(50 r + 1)): kind 0 below r = (e - 1) / 50, kind 1 below (e^2 - 1) / 50,
+// kind 2 below (e^3 - 1) / 50 and kind 3 above.
+ArticleKind DrawArticleKind(Draw r);
+
+// floor(14 r + 0.6) and floor(7 r + 0.6): the first index comes up with 0.4 and
+// the last with 0.6 of the others' weight.
+std::size_t DrawPrepositionIndex(Draw r);
+std::size_t DrawVerbEndingIndex(Draw r);
 
 } // namespace wumpel

@@ -6,9 +6,8 @@
 //
 //   word-list text --ParseWordList--> WordList, LastEntryIndex
 //   InitWordTables ----------------> ArticleTable, Prepositions, VerbEndings
-//   ComposeVerse: DrawVerse (RandomSource) --> VersePlan, the verse's choices
-//                 AppendVerseText -----------> one more verse in VerseText
-//                 LearnGenders --------------> EntryGenders
+//   ComposeVerse (RandomSource) -----> one more verse in VerseText, and the
+//                                      EntryGenders its articles told
 //   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
 //   (or the too-few-words message) to the window through VerseWindow.
 //

@@ -8,48 +8,19 @@
 namespace wumpel {
 namespace {
 
-// SplitMix64 spreads any 64-bit value (a seed, a clock reading) over all bits.
-std::uint64_t SplitMix64(std::uint64_t& x)
-{
-    x += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = x;
-    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31U);
-}
-
 std::uint64_t ClockTicks()
 {
     return static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
+// The top bits, which are the generator's best.
+Draw DrawFrom(Xoshiro256StarStar& generator)
+{
+    return static_cast<Draw>(generator.NextBits() >> (64U - DrawBits));
+}
+
 } // namespace
-
-void RandomSource::NextValues(std::span<Draw> values)
-{
-    for (Draw& value : values) {
-        value = Next();
-    }
-}
-
-Xoshiro256StarStar::Xoshiro256StarStar(std::uint64_t seed)
-{
-    for (std::uint64_t& word : m_state) {
-        word = SplitMix64(seed);
-    }
-}
-
-void Xoshiro256StarStar::Mix(std::uint64_t value)
-{
-    std::uint64_t spread = value;
-    m_state[0] ^= SplitMix64(spread);
-    m_state[1] ^= SplitMix64(spread);
-    // The all-zero state is the one state xoshiro never leaves.
-    if ((m_state[0] | m_state[1] | m_state[2] | m_state[3]) == 0) {
-        m_state[0] = SplitMix64(spread);
-    }
-}
 
 ClockRandomSource::ClockRandomSource()
     : m_generator((std::uint64_t{std::random_device{}()} << 32U) ^ ClockTicks())
@@ -59,6 +30,16 @@ ClockRandomSource::ClockRandomSource()
 void ClockRandomSource::Reseed()
 {
     m_generator.Mix(ClockTicks());
+}
+
+Draw ClockRandomSource::Next()
+{
+    return DrawFrom(m_generator);
+}
+
+Draw SeededRandomSource::Next()
+{
+    return DrawFrom(m_generator);
 }
 
 } // namespace wumpel

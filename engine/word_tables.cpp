@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "engine/word_tables.h"
 
-#include "engine/word_tables_inline.h"
-
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 namespace wumpel {
@@ -31,6 +32,22 @@ constexpr std::array<std::u16string_view, VerbEndingCount> VerbEndingTexts = {
     u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
     u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
 
+// Gender varies fastest and kind slowest.
+std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::size_t kind)
+{
+    if (gender >= GenderCount || grammaticalCase >= GrammaticalCaseCount ||
+        kind >= ArticleKindCount) {
+        throw std::out_of_range("article code out of range");
+    }
+    return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
+}
+
+// A negative code becomes a large index, which ArticleCell rejects with the rest.
+template <typename Code> std::size_t CodeIndex(Code code)
+{
+    return static_cast<std::uint16_t>(code);
+}
+
 } // namespace
 
 void InitWordTables(GeneratorState& state)
@@ -38,9 +55,9 @@ void InitWordTables(GeneratorState& state)
     for (std::size_t grammaticalCase = 0; grammaticalCase < GrammaticalCaseCount;
          ++grammaticalCase) {
         for (std::size_t gender = 0; gender < GenderCount; ++gender) {
-            state.ArticleTable.at(tables::ArticleCell(gender, grammaticalCase, 0)).clear();
+            state.ArticleTable.at(ArticleCell(gender, grammaticalCase, 0)).clear();
             for (std::size_t kind = 1; kind < ArticleKindCount; ++kind) {
-                state.ArticleTable.at(tables::ArticleCell(gender, grammaticalCase, kind)) =
+                state.ArticleTable.at(ArticleCell(gender, grammaticalCase, kind)) =
                     DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
             }
         }
@@ -56,7 +73,8 @@ void InitWordTables(GeneratorState& state)
 const std::u16string& Article(const GeneratorState& state, Gender gender,
                               GrammaticalCase grammaticalCase, ArticleKind kind)
 {
-    return tables::ArticleAt(state, gender, grammaticalCase, kind);
+    return state.ArticleTable.at(
+        ArticleCell(CodeIndex(gender), CodeIndex(grammaticalCase), CodeIndex(kind)));
 }
 
 } // namespace wumpel

@@ -5,7 +5,6 @@
 #include "engine/generator_state.h"
 #include "engine/grammar.h"
 
-#include <cstddef>
 #include <string>
 
 namespace wumpel {
@@ -13,17 +12,9 @@ namespace wumpel {
 // Writes the constant article forms, prepositions and verb endings. Idempotent.
 void InitWordTables(GeneratorState& state);
 
-// Bounds-checked reads; a code or index outside its range throws std::out_of_range.
+// The article declined for gender, case and kind. A code outside its range
+// throws std::out_of_range, even where the cell number it gives would exist.
 const std::u16string& Article(const GeneratorState& state, Gender gender,
                               GrammaticalCase grammaticalCase, ArticleKind kind);
-// Inline, as the verse writer reads them for every verse.
-inline const std::u16string& Preposition(const GeneratorState& state, std::size_t index)
-{
-    return state.Prepositions.at(index);
-}
-inline const std::u16string& VerbEnding(const GeneratorState& state, std::size_t index)
-{
-    return state.VerbEndings.at(index);
-}
 
 } // namespace wumpel

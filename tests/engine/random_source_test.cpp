@@ -56,8 +56,8 @@ TEST(SeededRandomSource, YieldsDrawsAcrossTheUnitInterval)
         smallest = std::min(smallest, r);
         largest = std::max(largest, r);
     }
-    EXPECT_LT(DrawValue(smallest), 0.001);
-    EXPECT_GT(DrawValue(largest), 0.999);
+    EXPECT_LT(smallest, DrawOne / 1000);
+    EXPECT_GT(largest, DrawOne - DrawOne / 1000);
 }
 
 TEST(ClockRandomSource, ReseedsWithinOneClockTickStillDiffer)

@@ -105,39 +105,25 @@ TEST(ComposeVerse, WritesTheVerseTheDrawsDescribe)
     EXPECT_EQ(random.Reseeds(), 1U);
 }
 
-// Drawing alone: the plan names every choice, and the state is untouched,
-// genders included, until they are learnt.
-TEST(DrawVerse, NamesTheChoicesAndChangesNothing)
+// Each slot declines its article with the gender its entry's definite article
+// tells, or else the one the entry had; only the definite articles are learnt.
+TEST(ComposeVerse, DeclinesWithTheGenderEachEntryHasOrIsTold)
 {
     GeneratorState state = StateWith(u"ein A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\n"
                                      u"das F\r\nder G\r\ndie H\r\nkein I\r\n");
     state.EntryGenders.at(0) = Gender::Neuter;
-    state.VerseText = u"vorher";
-    const GeneratorState before = state;
+    const auto gendersBefore = state.EntryGenders;
     ScriptedRandomSource random = VerseScript({8, 7, 6, 5, 4, 3, 2, 1, 0}, 8,
                                               {Definite, Definite, Indefinite, Negative, Definite,
                                                NoArticle, Definite, Definite, Definite},
                                               3, 6);
-    const VersePlan plan = DrawVerse(state, random);
+    ComposeVerse(state, random);
+    EXPECT_EQ(state.VerseText, u"Wenn der I mit der H über einen G springt\r\n"
+                               u"und kein F in der E  D verschlingt,\r\n"
+                               u"dann das C nach der B als das A schwingt.\r\n"
+                               u"\r\n");
 
-    EXPECT_EQ(plan.Entries, (std::array<std::int16_t, 9>{8, 7, 6, 5, 4, 3, 2, 1, 0}));
-    // Entry 8 ("kein") keeps masculine and entry 0 ("ein") the neuter set above.
-    EXPECT_EQ(plan.Genders,
-              (std::array<Gender, 9>{Gender::Masculine, Gender::Feminine, Gender::Masculine,
-                                     Gender::Neuter, Gender::Feminine, Gender::Masculine,
-                                     Gender::Neuter, Gender::Feminine, Gender::Neuter}));
-    const std::array<const char16_t*, 9> articles = {u"der", u"der", u"einen", u"kein", u"der",
-                                                     u"",    u"das", u"der",   u"das"};
-    for (std::size_t k = 0; k < 9; ++k) {
-        EXPECT_EQ(state.ArticleTable.at(plan.ArticleCells.at(k)), articles.at(k)) << "slot " << k;
-    }
-    EXPECT_EQ(plan.Preposition, 3U);
-    EXPECT_EQ(plan.VerbEnding, 6U);
-    EXPECT_EQ(state.EntryGenders, before.EntryGenders);
-    EXPECT_EQ(state.VerseText, before.VerseText);
-
-    LearnGenders(state, plan);
-    auto learnt = before.EntryGenders;
+    auto learnt = gendersBefore;
     learnt.at(1) = Gender::Feminine;
     learnt.at(2) = Gender::Neuter;
     learnt.at(4) = Gender::Feminine;
@@ -146,13 +132,17 @@ TEST(DrawVerse, NamesTheChoicesAndChangesNothing)
     EXPECT_EQ(state.EntryGenders, learnt);
 }
 
-TEST(DrawVerse, RejectsAStoredGenderOutOfRange)
+TEST(ComposeVerse, RejectsAStoredGenderOutOfRangeAndChangesNothing)
 {
     GeneratorState state = StateWith(FirstExampleList);
     state.EntryGenders.at(3) = static_cast<Gender>(3);
     state.WordList.at(3).Article = u"ein";
+    state.VerseText = u"vorher";
+    const auto gendersBefore = state.EntryGenders;
     ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 0, 0);
-    EXPECT_THROW(DrawVerse(state, random), std::out_of_range);
+    EXPECT_THROW(ComposeVerse(state, random), std::out_of_range);
+    EXPECT_EQ(state.VerseText, u"vorher");
+    EXPECT_EQ(state.EntryGenders, gendersBefore);
 }
 
 TEST(ComposeVerse, AppendsToWhatIsThere)
@@ -303,111 +293,6 @@ TEST(ComposeVerse, AReplacementEqualToAnEarlierSlotWaitsForTheNextPass)
                                u"dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
                                u"\r\n");
     EXPECT_EQ(random.Remaining(), 0U);
-}
-
-// Hands out a seeded source's draws and keeps each, so that a test can replay
-// them through the rule written the plain way.
-class RecordingRandomSource final : public RandomSource {
-public:
-    explicit RecordingRandomSource(std::uint64_t seed) : m_source(seed) {}
-
-    void Reseed() override { m_source.Reseed(); }
-    Draw Next() override
-    {
-        m_draws.push_back(m_source.Next());
-        return m_draws.back();
-    }
-
-    std::vector<Draw> TakeDraws() { return std::exchange(m_draws, {}); }
-
-private:
-    SeededRandomSource m_source;
-    std::vector<Draw> m_draws;
-};
-
-// The duplicate rule as it reads: passes over every pair i < j, replacing slot j
-// at once when it equals slot i, until a pass replaces nothing; the index is
-// floor(L r + 0.5) in floating point. Returns the entries and the draws used.
-std::pair<std::array<std::int16_t, VerseSlotCount>, std::size_t>
-PlainRuleEntries(const std::vector<Draw>& draws, int lastEntryIndex)
-{
-    std::size_t used = 0;
-    const auto next = [&] {
-        return static_cast<std::int16_t>(
-            std::floor(lastEntryIndex * DrawValue(draws.at(used++)) + 0.5));
-    };
-    std::array<std::int16_t, VerseSlotCount> entries{};
-    for (std::int16_t& entry : entries) {
-        entry = next();
-    }
-    bool replaced = true;
-    while (replaced) {
-        replaced = false;
-        for (std::size_t i = 0; i < VerseSlotCount; ++i) {
-            for (std::size_t j = i + 1; j < VerseSlotCount; ++j) {
-                if (entries.at(i) == entries.at(j)) {
-                    entries.at(j) = next();
-                    replaced = true;
-                }
-            }
-        }
-    }
-    return {entries, used};
-}
-
-// Entries 0..lastEntryIndex, all with the same article: WA, WB, ...
-std::u16string LettersList(std::u16string_view article, int lastEntryIndex)
-{
-    std::u16string list;
-    for (int entry = 0; entry <= lastEntryIndex; ++entry) {
-        list += std::u16string(article) + u"W" +
-                std::u16string(1, static_cast<char16_t>(u'A' + entry)) + u"\r\n";
-    }
-    return list;
-}
-
-// Every list length, thousands of verses each: short lists need many
-// replacements and more than one pass, which is where a shortcut in the
-// composer's passes would go wrong.
-TEST(DrawVerse, DrawsTheEntriesThePlainRuleGives)
-{
-    for (int lastEntryIndex = MinimumLastEntryIndex;
-         lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
-        const GeneratorState state = StateWith(LettersList(u"der ", lastEntryIndex));
-        ASSERT_EQ(state.LastEntryIndex, lastEntryIndex);
-        RecordingRandomSource random(static_cast<std::uint64_t>(lastEntryIndex));
-        for (int verse = 0; verse < 3000; ++verse) {
-            const VersePlan plan = DrawVerse(state, random);
-            const std::vector<Draw> draws = random.TakeDraws();
-            const auto [entries, used] = PlainRuleEntries(draws, lastEntryIndex);
-            ASSERT_EQ(plan.Entries, entries) << "L " << lastEntryIndex << ", verse " << verse;
-            ASSERT_EQ(draws.size(), used + 11) << "L " << lastEntryIndex << ", verse " << verse;
-        }
-    }
-}
-
-// The program's own source is drawn from as what it is, any other through the
-// base: the same draws must make the same verses and leave both in step.
-TEST(DrawVerse, TheProgramsSourceDrawsAsAnyOtherSource)
-{
-    for (int lastEntryIndex = MinimumLastEntryIndex;
-         lastEntryIndex < static_cast<int>(WordListCapacity); ++lastEntryIndex) {
-        const GeneratorState state = StateWith(LettersList(u"die ", lastEntryIndex));
-        const auto seed = static_cast<std::uint64_t>(100 + lastEntryIndex);
-        SeededRandomSource direct(seed);
-        RecordingRandomSource throughBase(seed);
-        for (int verse = 0; verse < 2000; ++verse) {
-            const VersePlan expected = DrawVerse(state, throughBase);
-            const VersePlan plan = DrawVerse(state, direct);
-            ASSERT_EQ(plan.Entries, expected.Entries)
-                << "L " << lastEntryIndex << ", verse " << verse;
-            ASSERT_EQ(plan.ArticleCells, expected.ArticleCells) << "L " << lastEntryIndex;
-            ASSERT_EQ(plan.Preposition, expected.Preposition) << "L " << lastEntryIndex;
-            ASSERT_EQ(plan.VerbEnding, expected.VerbEnding) << "L " << lastEntryIndex;
-            throughBase.TakeDraws();
-        }
-        EXPECT_EQ(direct.Next(), throughBase.Next()) << "L " << lastEntryIndex;
-    }
 }
 
 TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
