@@ -61,6 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"TrailingEmptyLine", u"der A\r\ndie B\r\n\r\n", {{u"der", u"A"}, {u"die", u"B"}}},
         ParseCase{"ArticleIsLowerCased", u"DAS Haus\r\n", {{u"das", u"Haus"}}},
         ParseCase{"Latin1CapitalsAreLowerCased", u"DÄS ÖL\r\n", {{u"däs", u"ÖL"}}},
+        ParseCase{"EveryLatin1CapitalIsLowerCased", u"ÀÉÎÕÜÞ x\r\n", {{u"àéîõüþ", u"x"}}},
+        ParseCase{"OnlyCapitalsAreLowerCased",
+                  u"\u00D7\u00DF@[`{\u0100 x\r\n",
+                  {{u"\u00D7\u00DF@[`{\u0100", u"x"}}},
         ParseCase{"NounKeepsItsCase", u"die wurst\r\n", {{u"die", u"wurst"}}},
         ParseCase{"NounKeepsInnerBlanks", u"der Rote Hahn\r\n", {{u"der", u"Rote Hahn"}}},
         ParseCase{"NounKeepsTrailingBlanks", u"der Hahn  \r\n", {{u"der", u"Hahn  "}}},
@@ -149,15 +153,6 @@ TEST(ParseWordList, OneEnormousLineIsOneEntry)
     ParseWordList(state, text);
     ASSERT_EQ(state.LastEntryIndex, 0);
     EXPECT_EQ(state.WordList.at(0).Noun.size(), 500'000U);
-}
-
-TEST(LowerCaseArticle, LowersAsciiAndLatin1CapitalsOnly)
-{
-    EXPECT_EQ(LowerCaseArticle(u"DER"), u"der");
-    EXPECT_EQ(LowerCaseArticle(u"ÀÉÎÕÜÞ"), u"àéîõüþ");
-    EXPECT_EQ(LowerCaseArticle(u"\u00D7\u00DF"), u"\u00D7\u00DF");
-    EXPECT_EQ(LowerCaseArticle(u"@[`{"), u"@[`{");
-    EXPECT_EQ(LowerCaseArticle(u"\u0100"), u"\u0100");
 }
 
 } // namespace
