@@ -3,8 +3,8 @@
 #pragma once
 
 #include "engine/draw.h"
-#include "engine/xoshiro256_star_star.h"
 
+#include <array>
 #include <cstdint>
 
 namespace wumpel {
@@ -28,6 +28,9 @@ protected:
     RandomSource& operator=(RandomSource&&) = default;
 };
 
+// Both sources run xoshiro256**: small, fast, and good enough for verses.
+using XoshiroState = std::array<std::uint64_t, 4>;
+
 // The program's source: every reseed mixes the clock into the running state, so
 // two verses composed within one clock tick still differ.
 class ClockRandomSource final : public RandomSource {
@@ -38,19 +41,19 @@ public:
     Draw Next() override;
 
 private:
-    Xoshiro256StarStar m_generator;
+    XoshiroState m_state;
 };
 
 // Reproducible: a fixed start state, and reseeding mixes nothing in.
 class SeededRandomSource final : public RandomSource {
 public:
-    explicit SeededRandomSource(std::uint64_t seed) : m_generator(seed) {}
+    explicit SeededRandomSource(std::uint64_t seed);
 
     void Reseed() override {}
     Draw Next() override;
 
 private:
-    Xoshiro256StarStar m_generator;
+    XoshiroState m_state;
 };
 
 } // namespace wumpel
