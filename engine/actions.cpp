@@ -7,20 +7,12 @@
 #include "engine/word_tables.h"
 
 namespace wumpel {
-namespace {
-
-bool HasEnoughEntries(const GeneratorState& state)
-{
-    return state.LastEntryIndex >= MinimumLastEntryIndex;
-}
-
-} // namespace
 
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
     InitWordTables(state);
     ParseWordList(state, window.ReadWordList());
-    if (HasEnoughEntries(state)) {
+    if (state.LastEntryIndex >= MinimumLastEntryIndex) {
         StartNewText(state, window, random);
     } else {
         window.ReplaceOutput(TooFewWordsMessage);
@@ -35,7 +27,7 @@ void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& rand
 
 void AppendVerse(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    if (!HasEnoughEntries(state)) {
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
         window.ReplaceOutput(TooFewWordsMessage);
         return;
     }

@@ -6,7 +6,7 @@
 // composer's choices. A draw of DrawOne or more comes from a broken random
 // source: every rule throws std::out_of_range for it.
 
-#include "engine/grammar.h"
+#include "engine/generator_state.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +26,8 @@ std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, Draw r);
 // kind 2 below (e^3 - 1) / 50 and kind 3 above.
 ArticleKind DrawArticleKind(Draw r);
 
-// floor(14 r + 0.6) and floor(7 r + 0.6): the first index comes up with 0.4 and
-// the last with 0.6 of the others' weight.
-std::size_t DrawPrepositionIndex(Draw r);
-std::size_t DrawVerbEndingIndex(Draw r);
+// floor(n r + 0.6), for a preposition (n = 14) and a verb ending (n = 7): the
+// first index comes up with 0.4 and the last, n, with 0.6 of the others' weight.
+std::size_t DrawTableIndex(std::size_t n, Draw r);
 
 } // namespace wumpel

@@ -6,15 +6,12 @@
 //
 //   word-list text --ParseWordList--> WordList, LastEntryIndex
 //   InitWordTables ----------------> ArticleTable, Prepositions, VerbEndings
-//   ComposeVerse (RandomSource) -----> one more verse in VerseText, and the
-//                                      EntryGenders its articles told
+//   ComposeVerse (RandomSource) ---> one more verse in VerseText, EntryGenders
 //   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
 //   (or the too-few-words message) to the window through VerseWindow.
 //
-// Everything lives in one GeneratorState that the window owns for its life;
-// nothing in the engine is global and nothing touches a toolkit.
-
-#include "engine/grammar.h"
+// All that changes lives in one GeneratorState that the window owns for its
+// life; nothing in the engine touches a toolkit.
 
 #include <array>
 #include <cstddef>
@@ -22,6 +19,15 @@
 #include <string>
 
 namespace wumpel {
+
+// The codes are stored as 16-bit integers, as the word tables index by them.
+enum class Gender : std::int16_t { Masculine = 0, Feminine = 1, Neuter = 2 };
+enum class GrammaticalCase : std::int16_t { Nominative = 0, Dative = 1, Accusative = 2 };
+enum class ArticleKind : std::int16_t { None = 0, Negative = 1, Indefinite = 2, Definite = 3 };
+
+inline constexpr std::size_t GenderCount = 3;
+inline constexpr std::size_t GrammaticalCaseCount = 3;
+inline constexpr std::size_t ArticleKindCount = 4;
 
 inline constexpr std::size_t ArticleCellCount =
     GenderCount * GrammaticalCaseCount * ArticleKindCount;

@@ -20,12 +20,10 @@ public:
     virtual Draw Next() = 0;
 
 protected:
-    // Copying only as a whole concrete source, never sliced through the base.
+    // Copied only as a whole concrete source, never sliced through the base.
     RandomSource() = default;
     RandomSource(const RandomSource&) = default;
-    RandomSource(RandomSource&&) = default;
     RandomSource& operator=(const RandomSource&) = default;
-    RandomSource& operator=(RandomSource&&) = default;
 };
 
 // Both sources run xoshiro256**: small, fast, and good enough for verses.

@@ -3,7 +3,7 @@
 #include "engine/verse_composer.h"
 
 #include "engine/draw.h"
-#include "engine/grammar.h"
+#include "engine/generator_state.h"
 #include "engine/word_tables.h"
 
 #include <array>
@@ -26,8 +26,6 @@ struct FrameSlot {
     std::u16string_view Tail;
 };
 
-constexpr std::optional<std::u16string_view> DrawnPreposition = std::nullopt;
-
 // The verse frame, in the order the verse reads and the draws are made. Each
 // slot draws its lead if it is a preposition, then its article's kind; the
 // verse closes with a drawn verb ending and VerseEnd:
@@ -44,7 +42,7 @@ constexpr std::array<FrameSlot, 9> VerseFrame = {{
     {u" in ", GrammaticalCase::Dative, u""},
     {u" ", GrammaticalCase::Accusative, u" verschlingt,\r\n"},
     {u"dann ", GrammaticalCase::Nominative, u""},
-    {DrawnPreposition, GrammaticalCase::Dative, u""},
+    {std::nullopt, GrammaticalCase::Dative, u""}, // the drawn preposition
     {u" als ", GrammaticalCase::Nominative, u""},
 }};
 
@@ -56,12 +54,16 @@ constexpr std::size_t UsualVerseLength = 256;
 
 using VerseEntries = std::array<std::int16_t, VerseFrame.size()>;
 
-// Passes over every pair i < j until a pass finds no equal pair. An equal pair
-// has slot j replaced at once by a new draw, which the later comparisons of the
-// same pass see, and calls for another pass even when the new draw equals the
-// old one.
-void ReplaceDuplicates(VerseEntries& entries, std::int16_t lastEntryIndex, RandomSource& random)
+// Draws nine entries, then makes them pairwise different by passes over every
+// pair i < j until a pass finds no equal pair. An equal pair has slot j
+// replaced at once by a new draw, which the later comparisons of the same pass
+// see, and calls for another pass even when the new draw equals the old one.
+VerseEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& random)
 {
+    VerseEntries entries{};
+    for (std::int16_t& entry : entries) {
+        entry = DrawEntryIndex(lastEntryIndex, random.Next());
+    }
     bool replaced = true;
     while (replaced) {
         replaced = false;
@@ -74,15 +76,6 @@ void ReplaceDuplicates(VerseEntries& entries, std::int16_t lastEntryIndex, Rando
             }
         }
     }
-}
-
-VerseEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& random)
-{
-    VerseEntries entries{};
-    for (std::int16_t& entry : entries) {
-        entry = DrawEntryIndex(lastEntryIndex, random.Next());
-    }
-    ReplaceDuplicates(entries, lastEntryIndex, random);
     return entries;
 }
 
@@ -133,14 +126,15 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
     for (std::size_t k = 0; k < VerseFrame.size(); ++k) {
         const FrameSlot& slot = VerseFrame.at(k);
         const auto entry = static_cast<std::size_t>(entries.at(k));
-        verse +=
-            slot.Lead ? *slot.Lead : state.Prepositions.at(DrawPrepositionIndex(random.Next()));
+        verse += slot.Lead
+                     ? *slot.Lead
+                     : state.Prepositions.at(DrawTableIndex(PrepositionCount - 1, random.Next()));
         verse += Article(state, genders.at(entry), slot.Case, DrawArticleKind(random.Next()));
         verse += u' ';
         verse += state.WordList.at(entry).Noun;
         verse += slot.Tail;
     }
-    verse += state.VerbEndings.at(DrawVerbEndingIndex(random.Next()));
+    verse += state.VerbEndings.at(DrawTableIndex(VerbEndingCount - 1, random.Next()));
     verse += VerseEnd;
 
     state.VerseText += verse;

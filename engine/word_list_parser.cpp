@@ -11,7 +11,6 @@ namespace wumpel {
 namespace {
 
 constexpr std::u16string_view LineBreak = u"\r\n";
-constexpr std::size_t NotFound = std::u16string_view::npos;
 
 std::u16string LowerCase(std::u16string_view article)
 {
@@ -44,7 +43,7 @@ void ParseWordList(GeneratorState& state, std::u16string_view text)
         if (blank < pos) {
             blank = text.find(u' ', pos);
         }
-        if (blank == NotFound) {
+        if (blank == std::u16string_view::npos) {
             break;
         }
         const std::size_t lineEnd = std::min(text.find(LineBreak, pos), text.size());

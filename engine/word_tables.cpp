@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/word_tables.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,10 +13,9 @@ namespace wumpel {
 namespace {
 
 // Rows by kind (negative, indefinite, definite), then case; columns by gender.
-// Kind "none" has no row: its cells are all empty.
-constexpr std::size_t DeclinedKindCount = ArticleKindCount - 1;
+// Kind none has no row: its cells are all empty.
 constexpr std::array<std::array<std::array<std::u16string_view, GenderCount>, GrammaticalCaseCount>,
-                     DeclinedKindCount>
+                     ArticleKindCount - 1>
     DeclinedArticles = {{
         {{{u"kein", u"keine", u"kein"},
           {u"keinem", u"keiner", u"keinem"},
@@ -52,22 +52,18 @@ template <typename Code> std::size_t CodeIndex(Code code)
 
 void InitWordTables(GeneratorState& state)
 {
-    for (std::size_t grammaticalCase = 0; grammaticalCase < GrammaticalCaseCount;
-         ++grammaticalCase) {
-        for (std::size_t gender = 0; gender < GenderCount; ++gender) {
-            state.ArticleTable.at(ArticleCell(gender, grammaticalCase, 0)).clear();
-            for (std::size_t kind = 1; kind < ArticleKindCount; ++kind) {
+    for (std::size_t kind = 0; kind < ArticleKindCount; ++kind) {
+        for (std::size_t grammaticalCase = 0; grammaticalCase < GrammaticalCaseCount;
+             ++grammaticalCase) {
+            for (std::size_t gender = 0; gender < GenderCount; ++gender) {
                 state.ArticleTable.at(ArticleCell(gender, grammaticalCase, kind)) =
-                    DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
+                    kind == 0 ? std::u16string_view{}
+                              : DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
             }
         }
     }
-    for (std::size_t i = 0; i < PrepositionCount; ++i) {
-        state.Prepositions.at(i) = PrepositionTexts.at(i);
-    }
-    for (std::size_t i = 0; i < VerbEndingCount; ++i) {
-        state.VerbEndings.at(i) = VerbEndingTexts.at(i);
-    }
+    std::copy(PrepositionTexts.begin(), PrepositionTexts.end(), state.Prepositions.begin());
+    std::copy(VerbEndingTexts.begin(), VerbEndingTexts.end(), state.VerbEndings.begin());
 }
 
 const std::u16string& Article(const GeneratorState& state, Gender gender,

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "engine/generator_state.h"
-#include "engine/grammar.h"
 
 #include <string>
 

@@ -96,8 +96,8 @@ class OffsetDraws : public testing::TestWithParam<OffsetRow> {};
 TEST_P(OffsetDraws, RoundAfterTheOffset)
 {
     const OffsetRow& row = GetParam();
-    EXPECT_EQ(DrawPrepositionIndex(row.r), row.preposition);
-    EXPECT_EQ(DrawVerbEndingIndex(row.r), row.verbEnding);
+    EXPECT_EQ(DrawTableIndex(14, row.r), row.preposition);
+    EXPECT_EQ(DrawTableIndex(7, row.r), row.verbEnding);
 }
 
 // 14 r + 0.6 and 7 r + 0.6: the first bin is 0.4 wide, the last 0.6.
@@ -114,8 +114,7 @@ TEST(Draws, RejectValuesOfOneOrMore)
     for (const Draw r : {DrawOne, DrawOne + 1, 2 * DrawOne, std::numeric_limits<Draw>::max()}) {
         EXPECT_THROW(std::ignore = DrawEntryIndex(8, r), std::out_of_range) << r;
         EXPECT_THROW(std::ignore = DrawArticleKind(r), std::out_of_range) << r;
-        EXPECT_THROW(std::ignore = DrawPrepositionIndex(r), std::out_of_range) << r;
-        EXPECT_THROW(std::ignore = DrawVerbEndingIndex(r), std::out_of_range) << r;
+        EXPECT_THROW(std::ignore = DrawTableIndex(14, r), std::out_of_range) << r;
     }
 }
 
