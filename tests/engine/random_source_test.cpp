@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
+#include <cstddef>
 
 namespace wumpel {
 namespace {

@@ -8,14 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace wumpel {
@@ -250,50 +248,57 @@ TEST(ComposeVerse, LearntGendersOutliveANewList)
                                u"\r\n");
 }
 
-TEST(ComposeVerse, ReplacesDuplicatesUntilAllNineDiffer)
+struct DuplicateCase {
+    const char* Name;
+    std::vector<int> Entries; // the nine drawn, then each replacement
+    std::u16string_view Verse;
+};
+
+void PrintTo(const DuplicateCase& c, std::ostream* os)
 {
+    *os << c.Name;
+}
+
+class ComposeVerseDuplicates : public testing::TestWithParam<DuplicateCase> {};
+
+TEST_P(ComposeVerseDuplicates, ReplaceAsThePassesFindThem)
+{
+    const DuplicateCase& c = GetParam();
     GeneratorState state = StateWith(FirstExampleList);
-    // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a replacement
-    // that changes nothing still asks for another pass), then by 9.
-    ScriptedRandomSource random =
-        VerseScript({0, 0, 1, 2, 3, 4, 5, 6, 7, 0, 9}, 9, AllDefinite(), 0, 0);
+    ScriptedRandomSource random = VerseScript(c.Entries, 9, AllDefinite(), 0, 0);
     ComposeVerse(state, random);
-    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
-                               u"und der Himmel in der Disko das Geld verschlingt,\r\n"
-                               u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
-                               u"\r\n");
+    EXPECT_EQ(state.VerseText, c.Verse);
     EXPECT_EQ(random.Remaining(), 0U);
 }
 
-TEST(ComposeVerse, LaterComparisonsSeeAReplacementWithinThePass)
-{
-    GeneratorState state = StateWith(FirstExampleList);
-    // Entries 0 1 0 ...: the third is replaced by 1, which the comparison with the
-    // second sees in the same pass and replaces by 9.
-    ScriptedRandomSource random =
-        VerseScript({0, 1, 0, 2, 3, 4, 5, 6, 7, 1, 9}, 9, AllDefinite(), 0, 0);
-    ComposeVerse(state, random);
-    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
-                               u"und der Himmel in der Disko das Geld verschlingt,\r\n"
-                               u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
-                               u"\r\n");
-    EXPECT_EQ(random.Remaining(), 0U);
-}
-
-TEST(ComposeVerse, AReplacementEqualToAnEarlierSlotWaitsForTheNextPass)
-{
-    GeneratorState state = StateWith(FirstExampleList);
-    // Entries 0 .. 7 7: the last is replaced by 0, which slot 0 was compared with
-    // before; only the next pass finds that pair and replaces it by 9.
-    ScriptedRandomSource random =
-        VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 7, 0, 9}, 9, AllDefinite(), 0, 0);
-    ComposeVerse(state, random);
-    EXPECT_EQ(state.VerseText, u"Wenn der Gott mit der Hölle über den Himmel springt\r\n"
-                               u"und die Disko in dem Geld die Liebe verschlingt,\r\n"
-                               u"dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
-                               u"\r\n");
-    EXPECT_EQ(random.Remaining(), 0U);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Passes, ComposeVerseDuplicates,
+    testing::Values(
+        // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a replacement
+        // that changes nothing still asks for another pass), then by 9.
+        DuplicateCase{"UntilAllNineDiffer",
+                      {0, 0, 1, 2, 3, 4, 5, 6, 7, 0, 9},
+                      u"Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
+                      u"und der Himmel in der Disko das Geld verschlingt,\r\n"
+                      u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                      u"\r\n"},
+        // Entries 0 1 0 ...: the third is replaced by 1, which the comparison with the
+        // second sees in the same pass and replaces by 9.
+        DuplicateCase{"LaterComparisonsSeeAReplacementWithinThePass",
+                      {0, 1, 0, 2, 3, 4, 5, 6, 7, 1, 9},
+                      u"Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
+                      u"und der Himmel in der Disko das Geld verschlingt,\r\n"
+                      u"dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                      u"\r\n"},
+        // Entries 0 .. 7 7: the last is replaced by 0, which slot 0 was compared with
+        // before; only the next pass finds that pair and replaces it by 9.
+        DuplicateCase{"AReplacementEqualToAnEarlierSlotWaitsForTheNextPass",
+                      {0, 1, 2, 3, 4, 5, 6, 7, 7, 0, 9},
+                      u"Wenn der Gott mit der Hölle über den Himmel springt\r\n"
+                      u"und die Disko in dem Geld die Liebe verschlingt,\r\n"
+                      u"dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
+                      u"\r\n"}),
+    [](const testing::TestParamInfo<DuplicateCase>& row) { return row.param.Name; });
 
 TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
 {
