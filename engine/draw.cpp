@@ -11,12 +11,17 @@ namespace {
 
 // The rules work in double, as they are stated. r is exact there, and so is
 // every product, as each multiplies r by a whole number below 2^6.
+double Fraction(Draw r)
+{
+    return static_cast<double>(r) / DrawOne;
+}
+
 double Value(Draw r)
 {
     if (r >= DrawOne) {
         throw std::out_of_range("random draw outside [0, 1)");
     }
-    return static_cast<double>(r) / DrawOne;
+    return Fraction(r);
 }
 
 // Every rule rounds down a value that is never negative, as conversion does.
@@ -25,15 +30,14 @@ template <typename Integer> Integer Floor(double nonNegative)
     return static_cast<Integer>(nonNegative);
 }
 
-int KindByLogarithm(Draw r)
+int KindByLogarithm(double r)
 {
-    return Floor<int>(std::log(50.0 * Value(r) + 1.0));
+    return Floor<int>(std::log(50.0 * r + 1.0));
 }
 
 // The logarithm rule rises with r, so each kind from 1 to 3 begins at one draw,
 // found here by bisection: comparing with these gives the rule's kind without a
-// logarithm per draw, and a test holds the two together for every draw. Every
-// draw tried is below DrawOne, so nothing here throws.
+// logarithm per draw, and a test holds the two together for every draw.
 std::array<double, ArticleKindCount - 1> DeriveKindThresholds() noexcept
 {
     std::array<double, ArticleKindCount - 1> thresholds{};
@@ -43,9 +47,9 @@ std::array<double, ArticleKindCount - 1> DeriveKindThresholds() noexcept
         Draw from = DrawOne - 1; // KindByLogarithm(from) >= kind
         while (from - below > 1) {
             const Draw middle = below + (from - below) / 2;
-            (KindByLogarithm(middle) < kind ? below : from) = middle;
+            (KindByLogarithm(Fraction(middle)) < kind ? below : from) = middle;
         }
-        threshold = Value(from);
+        threshold = Fraction(from);
         ++kind;
     }
     return thresholds;
