@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/utf8.h"
 
-#include <bit>
-#include <cstring>
 #include <stdexcept>
 
 namespace wumpel::cli {
@@ -11,18 +9,8 @@ namespace {
 
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
+constexpr char32_t ByteOrderMark = 0xFEFF;
 constexpr char32_t ReplacementCharacter = 0xFFFD;
-
-void AppendUtf16(char32_t codePoint, std::u16string& out)
-{
-    if (codePoint < 0x10000) {
-        out.push_back(static_cast<char16_t>(codePoint));
-        return;
-    }
-    const char32_t offset = codePoint - 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10U)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FFU)));
-}
 
 bool IsHighSurrogate(char32_t unit)
 {
@@ -34,34 +22,15 @@ bool IsLowSurrogate(char32_t unit)
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// Verses are mostly ASCII, so runs of it are converted eight units at a time
-// with the compiler's portable vector types (SSE2 or NEON underneath).
-constexpr std::size_t BlockUnits = 8;
-using UnitBlock = std::uint16_t __attribute__((vector_size(BlockUnits * sizeof(std::uint16_t))));
-using ByteBlock = std::uint8_t __attribute__((vector_size(BlockUnits)));
-using LaneMask = std::int16_t __attribute__((vector_size(BlockUnits * sizeof(std::int16_t))));
-using ByteMask = std::int8_t __attribute__((vector_size(BlockUnits)));
-
-// Writes the eight units narrowed to bytes and returns how many of them, from
-// the first, are plain ASCII (not CR); only those bytes are valid. out must have
-// room for eight bytes.
-std::size_t CopyPlainAscii(const char16_t* units, char* out)
+// Whether text[at] is the CR of a CR LF.
+bool StartsLineBreak(std::u16string_view text, std::size_t at)
 {
-    UnitBlock block;
-    std::memcpy(&block, units, sizeof(block));
-    const ByteBlock bytes = __builtin_convertvector(block, ByteBlock);
-    std::memcpy(out, &bytes, sizeof(bytes));
-    constexpr UnitBlock FirstNonAscii = {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
-    constexpr UnitBlock Crs = {Cr, Cr, Cr, Cr, Cr, Cr, Cr, Cr};
-    const LaneMask special = (block >= FirstNonAscii) | (block == Crs);
-    const ByteMask specialBytes = __builtin_convertvector(special, ByteMask);
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &specialBytes, sizeof(bits));
-    // Lane order in memory is unit order: the first special unit is the lowest
-    // set byte on a little-endian machine and the highest on a big-endian one.
-    const int zeros = std::endian::native == std::endian::little ? std::countr_zero(bits)
-                                                                 : std::countl_zero(bits);
-    return static_cast<std::size_t>(zeros) / 8;
+    return text[at] == Cr && at + 1 < text.size() && text[at + 1] == Lf;
+}
+
+bool StartsSurrogatePair(std::u16string_view text, std::size_t at)
+{
+    return IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1]);
 }
 
 } // namespace
@@ -79,12 +48,12 @@ std::optional<std::uint64_t> Utf8Decoder::Decode(std::string_view bytes, std::u1
             m_highest = 0xBF;
             m_codePoint = (m_codePoint << 6U) | (b & 0x3FU);
             if (--m_missing == 0) {
-                AppendUtf16(m_codePoint, out);
+                Append(m_codePoint, out);
             }
             continue;
         }
         if (b < 0x80) {
-            out.push_back(b);
+            Append(b, out);
             continue;
         }
         // The second byte's narrower ranges after E0, ED, F0 and F4 are what
@@ -118,6 +87,25 @@ std::optional<std::uint64_t> Utf8Decoder::Finish() const
     return std::nullopt;
 }
 
+void Utf8Decoder::Append(char32_t codePoint, std::u16string& out)
+{
+    // Only a multi-byte sequence sets m_sequenceStart, and a mark is one.
+    if (codePoint == ByteOrderMark && m_sequenceStart == 0) {
+        return;
+    }
+    if (codePoint == Lf && !m_afterCr) {
+        out.push_back(Cr);
+    }
+    m_afterCr = codePoint == Cr;
+    if (codePoint < 0x10000) {
+        out.push_back(static_cast<char16_t>(codePoint));
+        return;
+    }
+    const char32_t offset = codePoint - 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10U)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FFU)));
+}
+
 std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
 {
     if (out.size() / MaxUtf8BytesPerUnit < text.size()) {
@@ -125,47 +113,44 @@ std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
     }
     // The one check above covers every write below: no unit yields more bytes
     // than MaxUtf8BytesPerUnit, and a surrogate pair yields four for two units.
-    auto write = out.begin();
-    const auto put = [&write](char32_t value) { *write++ = static_cast<char>(value); };
-    std::size_t i = 0;
-    while (i < text.size()) {
-        // Eight units never need more than eight of the 24 bytes reserved for them.
-        if (text.size() - i >= BlockUnits) {
-            const std::size_t plain = CopyPlainAscii(text.data() + i, &*write);
-            write += static_cast<std::ptrdiff_t>(plain);
-            i += plain;
-            if (plain == BlockUnits) {
-                continue;
-            }
-        }
-        char32_t unit = text[i++];
+    std::size_t written = 0;
+    const auto put = [&out, &written](char32_t value) {
+        out[written++] = static_cast<char>(value);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t unit = text[i];
         if (unit < 0x80) {
-            if (unit != Cr || i == text.size() || text[i] != Lf) {
+            if (!StartsLineBreak(text, i)) {
                 put(unit);
             }
-            continue;
-        }
-        if (unit < 0x800) {
+        } else if (unit < 0x800) {
             put(0xC0 | (unit >> 6U));
             put(0x80 | (unit & 0x3FU));
-            continue;
-        }
-        if (IsHighSurrogate(unit) && i < text.size() && IsLowSurrogate(text[i])) {
-            const char32_t codePoint = 0x10000 + ((unit - 0xD800) << 10U) + (text[i++] - 0xDC00);
+        } else if (StartsSurrogatePair(text, i)) {
+            const char32_t codePoint = 0x10000 + ((unit - 0xD800) << 10U) + (text[++i] - 0xDC00);
             put(0xF0 | (codePoint >> 18U));
             put(0x80 | ((codePoint >> 12U) & 0x3FU));
             put(0x80 | ((codePoint >> 6U) & 0x3FU));
             put(0x80 | (codePoint & 0x3FU));
-            continue;
+        } else {
+            if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+                unit = ReplacementCharacter;
+            }
+            put(0xE0 | (unit >> 12U));
+            put(0x80 | ((unit >> 6U) & 0x3FU));
+            put(0x80 | (unit & 0x3FU));
         }
-        if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            unit = ReplacementCharacter;
-        }
-        put(0xE0 | (unit >> 12U));
-        put(0x80 | ((unit >> 6U) & 0x3FU));
-        put(0x80 | (unit & 0x3FU));
     }
-    return static_cast<std::size_t>(write - out.begin());
+    return written;
+}
+
+std::size_t EncodableStart(std::u16string_view text, std::size_t units)
+{
+    if (units >= text.size()) {
+        return text.size();
+    }
+    const std::size_t last = units - 1;
+    return StartsLineBreak(text, last) || StartsSurrogatePair(text, last) ? last : units;
 }
 
 } // namespace wumpel::cli

@@ -4,12 +4,15 @@
 
 #include "cli/arguments.h"
 #include "cli/utf8.h"
-#include "cli/verse_stream.h"
-#include "cli/verse_writer.h"
+#include "cli/verse_output.h"
 #include "cli/word_list_input.h"
 #include "cli/write_all.h"
 #include "engine/actions.h"
+#include "engine/generator_state.h"
 #include "engine/random_source.h"
+#include "engine/verse_composer.h"
+#include "engine/word_list_parser.h"
+#include "engine/word_tables.h"
 
 #include <memory>
 #include <new>
@@ -25,6 +28,7 @@ constexpr std::string_view ProgramName = "wumpel-verse";
 
 constexpr std::string_view Usage =
     "Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"
+    "       wumpel-verse -h | --help | --version\n"
     "Writes N random German three-line verses made from the word list in FILE,\n"
     "or in standard input when FILE is absent or \"-\". The list holds one noun\n"
     "per line with its article (\"der Hund\"), as UTF-8; at least nine entries.\n"
@@ -32,7 +36,7 @@ constexpr std::string_view Usage =
     "  --count N   how many verses to write, 1 or more (default 1)\n"
     "  --seed S    start the random source at S, 0 to 18446744073709551615:\n"
     "              the same seed and list always give the same verses\n"
-    "  --help      show this help and exit\n"
+    "  -h, --help  show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
     "Exit status: 0 verses written, 1 too few entries, 2 bad arguments or input.\n";
@@ -58,18 +62,34 @@ std::unique_ptr<RandomSource> MakeRandomSource(const VerseRequest& request)
     return std::make_unique<ClockRandomSource>();
 }
 
+// "Übernehmen" and count - 1 clicks on "Zeilen anhängen", with each verse
+// written and let go as soon as it is composed: VerseText never holds more
+// than one verse, however many are asked for.
 int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
 {
-    auto input = ReadWordListInput(request.Input, streams.Input);
-    if (const auto* error = std::get_if<InputError>(&input)) {
-        return Fail(streams, error->Message);
+    GeneratorState state;
+    InitWordTables(state);
+    {
+        // In a block of its own: the text may be as large as the input, and is
+        // not needed once parsed.
+        const auto input = ReadWordList(request.Input, streams.Input);
+        if (const auto* error = std::get_if<InputError>(&input)) {
+            return Fail(streams, error->Message);
+        }
+        ParseWordList(state, std::get<std::u16string>(input));
     }
-    const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
-    VerseWriter writer(streams.Output);
-    if (!StreamVerses(std::get<std::u16string>(std::move(input)), request.Count, *random, writer)) {
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
         WriteAll(streams.Error, Utf8Line(TooFewWordsMessage));
         return ExitTooFewWords;
     }
+    const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
+    VerseOutput output(streams.Output);
+    for (std::uint64_t verse = 0; verse < request.Count; ++verse) {
+        ComposeVerse(state, *random);
+        output.Write(state.VerseText);
+        state.VerseText.clear();
+    }
+    output.Flush();
     return ExitVerses;
 }
 
@@ -102,7 +122,8 @@ int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams&
         } catch (const std::system_error& error) {
             return Fail(streams, "cannot write the output: " + error.code().message());
         } catch (const std::bad_alloc&) {
-            // An input of one enormous line is held whole, as the window would.
+            // The word list is held whole as the engine's text, as the window
+            // holds it, so an input of one enormous line can use up the memory.
             return Fail(streams, "not enough memory for the word list and its verses");
         }
     } catch (const std::system_error&) {

@@ -3,9 +3,7 @@
 #include "cli/word_list_input.h"
 
 #include "cli/arguments.h"
-#include "cli/quoted.h"
 #include "cli/utf8.h"
-#include "cli/word_list_collector.h"
 
 #include <array>
 #include <cerrno>
@@ -13,7 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <unistd.h>
 
 namespace wumpel::cli {
@@ -21,100 +18,70 @@ namespace {
 
 constexpr std::size_t ReadChunkSize = std::size_t{1} << 16U;
 
-class InputFile {
+// Closes a file the tool opened itself, whichever way reading it ends.
+class OpenedFile {
 public:
-    InputFile(std::string_view name, int standardInput)
-        : m_name(name == StandardInputName ? "standard input" : Quoted(name))
-    {
-        if (name == StandardInputName) {
-            m_fd = standardInput;
-            return;
-        }
-        m_fd = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
-        m_owned = m_fd >= 0;
-        if (m_fd < 0) {
-            m_openError = errno;
-        }
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile(InputFile&&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    InputFile& operator=(InputFile&&) = delete;
-    ~InputFile()
-    {
-        if (m_owned) {
-            ::close(m_fd);
-        }
-    }
-
-    std::optional<InputError> OpenError() const
-    {
-        return m_fd < 0 ? std::optional(Failure(m_openError)) : std::nullopt;
-    }
-
-    // Fills buffer from the start; an empty result is the end of the input.
-    std::variant<std::string_view, InputError> Read(std::array<char, ReadChunkSize>& buffer)
-    {
-        while (true) {
-            const ssize_t count = ::read(m_fd, buffer.data(), buffer.size());
-            if (count >= 0) {
-                return std::string_view(buffer.data(), static_cast<std::size_t>(count));
-            }
-            if (errno != EINTR) {
-                return Failure(errno);
-            }
-        }
-    }
-
-    InputError InvalidUtf8(std::uint64_t offset) const
-    {
-        return InputError{m_name + " is not valid UTF-8: bad byte at offset " +
-                          std::to_string(offset)};
-    }
+    explicit OpenedFile(int fd) : m_fd(fd) {}
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile(OpenedFile&&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+    OpenedFile& operator=(OpenedFile&&) = delete;
+    ~OpenedFile() { ::close(m_fd); }
 
 private:
-    InputError Failure(int error) const
-    {
-        return InputError{"cannot read " + m_name + ": " + std::strerror(error)};
-    }
-
-    std::string m_name;
-    int m_fd = -1;
-    int m_openError = 0;
-    bool m_owned = false;
+    int m_fd;
 };
+
+InputError CannotRead(const std::string& name, int error)
+{
+    return InputError{"cannot read " + name + ": " + std::strerror(error)};
+}
+
+InputError NotUtf8(const std::string& name, std::uint64_t offset)
+{
+    return InputError{name + " is not valid UTF-8: bad byte at offset " + std::to_string(offset)};
+}
+
+std::variant<std::u16string, InputError> Decode(int fd, const std::string& name)
+{
+    Utf8Decoder decoder;
+    std::u16string text;
+    std::array<char, ReadChunkSize> buffer{};
+    while (true) {
+        const ssize_t count = ::read(fd, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return CannotRead(name, errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        const std::string_view bytes(buffer.data(), static_cast<std::size_t>(count));
+        if (const auto offset = decoder.Decode(bytes, text)) {
+            return NotUtf8(name, *offset);
+        }
+    }
+    if (const auto offset = decoder.Finish()) {
+        return NotUtf8(name, *offset);
+    }
+    return text;
+}
 
 } // namespace
 
-std::variant<std::u16string, InputError> ReadWordListInput(std::string_view name, int standardInput)
+std::variant<std::u16string, InputError> ReadWordList(std::string_view name, int standardInput)
 {
-    InputFile file(name, standardInput);
-    if (auto error = file.OpenError()) {
-        return *error;
+    if (name == StandardInputName) {
+        return Decode(standardInput, "standard input");
     }
-    Utf8Decoder decoder;
-    WordListCollector collector;
-    std::array<char, ReadChunkSize> buffer{};
-    std::u16string decoded;
-    while (true) {
-        auto chunk = file.Read(buffer);
-        if (auto* error = std::get_if<InputError>(&chunk)) {
-            return *error;
-        }
-        const std::string_view bytes = std::get<std::string_view>(chunk);
-        if (bytes.empty()) {
-            break;
-        }
-        decoded.clear();
-        if (auto offset = decoder.Decode(bytes, decoded)) {
-            return file.InvalidUtf8(*offset);
-        }
-        collector.Append(decoded);
+    const int fd = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return CannotRead(Quoted(name), errno);
     }
-    if (auto offset = decoder.Finish()) {
-        return file.InvalidUtf8(*offset);
-    }
-    return std::move(collector).Finish();
+    const OpenedFile opened(fd);
+    return Decode(fd, Quoted(name));
 }
 
 } // namespace wumpel::cli

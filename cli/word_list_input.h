@@ -13,10 +13,9 @@ struct InputError {
     std::string Message;
 };
 
-// Reads the whole input, checks all of it is UTF-8 and returns the word-list
-// text the window's parser would see (see WordListCollector). name is a file
-// path, or StandardInputName for standardInput.
-std::variant<std::u16string, InputError> ReadWordListInput(std::string_view name,
-                                                           int standardInput);
+// Reads the whole input, checks that all of it is UTF-8 and returns it as the
+// engine's text (see Utf8Decoder). name is a file path, or StandardInputName
+// for standardInput.
+std::variant<std::u16string, InputError> ReadWordList(std::string_view name, int standardInput);
 
 } // namespace wumpel::cli

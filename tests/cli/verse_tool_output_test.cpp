@@ -196,24 +196,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VerseToolInfo, HelpPrintsUsageAndWinsOverOtherArguments)
 {
-    for (const std::vector<std::string>& arguments :
-         std::vector<std::vector<std::string>>{{"--help"}, {"--count", "0", "--help", "x", "y"}}) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"--count", "0", "--help", "x", "y"}, {"x", "-h", "--bogus"}}) {
         const ProcessResult result = RunVerseTool(arguments, "");
         EXPECT_EQ(result.ExitStatus, 0);
-        EXPECT_TRUE(
-            result.Output.starts_with("Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"))
+        EXPECT_TRUE(result.Output.starts_with("Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"
+                                              "       wumpel-verse -h | --help | --version\n"))
             << result.Output;
-        EXPECT_NE(result.Output.find("--version"), std::string::npos);
         EXPECT_EQ(result.Error, "");
     }
 }
 
 TEST(VerseToolInfo, VersionIsTheProjectVersion)
 {
-    const ProcessResult result = RunVerseTool({"--version"});
-    EXPECT_EQ(result.ExitStatus, 0);
-    EXPECT_EQ(result.Output, std::string("wumpel-verse ") + WUMPEL_VERSION + "\n");
-    EXPECT_EQ(result.Error, "");
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--version"}, {"--seed", "x", "--version", "-h"}}) {
+        const ProcessResult result = RunVerseTool(arguments);
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_EQ(result.Output, std::string("wumpel-verse ") + WUMPEL_VERSION + "\n");
+        EXPECT_EQ(result.Error, "");
+    }
+}
+
+TEST(VerseToolInfo, AfterTheDoubleDashHelpAndVersionAreFileNames)
+{
+    const ProcessResult result = RunVerseTool({"--", "-h"});
+    EXPECT_EQ(result.ExitStatus, 2);
+    EXPECT_EQ(result.Error, "wumpel-verse: cannot read '-h': No such file or directory\n");
+    EXPECT_EQ(result.Output, "");
 }
 
 } // namespace
