@@ -14,16 +14,14 @@ constexpr std::string_view CountOption = "--count";
 constexpr std::string_view SeedOption = "--seed";
 constexpr std::string_view Range = " to 18446744073709551615";
 
-// A whole decimal number without sign or blanks that fits in 64 bits. from_chars
-// alone would stop at the first non-digit; the check makes it all or nothing.
+// A whole decimal number without sign or blanks that fits in 64 bits: for an
+// unsigned type, from_chars takes digits only, so all of text must be read.
 std::optional<std::uint64_t> ParseUnsigned64(std::string_view text)
 {
-    const bool allDigits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
     std::uint64_t value = 0;
-    if (!allDigits ||
-        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end) {
         return std::nullopt;
     }
     return value;

@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/utf8.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 namespace wumpel::cli {
 namespace {
 
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
-constexpr char32_t ByteOrderMark = 0xFEFF;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char32_t ReplacementCharacter = 0xFFFD;
 
 bool IsHighSurrogate(char32_t unit)
@@ -20,6 +22,20 @@ bool IsHighSurrogate(char32_t unit)
 bool IsLowSurrogate(char32_t unit)
 {
     return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+void AppendUtf16(char32_t codePoint, std::u16string& out)
+{
+    if (codePoint == Lf && (out.empty() || out.back() != Cr)) {
+        out.push_back(Cr);
+    }
+    if (codePoint < 0x10000) {
+        out.push_back(static_cast<char16_t>(codePoint));
+        return;
+    }
+    const char32_t offset = codePoint - 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10U)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FFU)));
 }
 
 // Whether text[at] is the CR of a CR LF.
@@ -35,75 +51,50 @@ bool StartsSurrogatePair(std::u16string_view text, std::size_t at)
 
 } // namespace
 
-std::optional<std::uint64_t> Utf8Decoder::Decode(std::string_view bytes, std::u16string& out)
+std::optional<std::size_t> DecodeUtf8(std::string_view bytes, std::u16string& out)
 {
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        const std::uint64_t offset = m_offset++;
-        if (m_missing > 0) {
-            if (b < m_lowest || b > m_highest) {
-                return m_sequenceStart;
+    const auto byteAt = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+    // A byte decodes to one unit at most, and an LF to two.
+    out.reserve(out.size() + bytes.size() +
+                static_cast<std::size_t>(std::ranges::count(bytes, '\n')));
+    std::size_t at = bytes.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    while (at < bytes.size()) {
+        const std::size_t start = at;
+        const unsigned char lead = byteAt(at++);
+        // The continuation bytes to follow, and the range the first of them must
+        // lie in: the narrower ranges after E0, ED, F0 and F4 are what exclude
+        // overlong forms, surrogates and values above U+10FFFF.
+        int continuations = 0;
+        char32_t codePoint = lead;
+        int lowest = 0x80;
+        int highest = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            continuations = 1;
+            codePoint = lead & 0x1FU;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            continuations = 2;
+            codePoint = lead & 0x0FU;
+            lowest = lead == 0xE0 ? 0xA0 : 0x80;
+            highest = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            continuations = 3;
+            codePoint = lead & 0x07U;
+            lowest = lead == 0xF0 ? 0x90 : 0x80;
+            highest = lead == 0xF4 ? 0x8F : 0xBF;
+        } else if (lead >= 0x80) {
+            return start;
+        }
+        for (; continuations > 0; --continuations) {
+            if (at == bytes.size() || byteAt(at) < lowest || byteAt(at) > highest) {
+                return start;
             }
-            m_lowest = 0x80;
-            m_highest = 0xBF;
-            m_codePoint = (m_codePoint << 6U) | (b & 0x3FU);
-            if (--m_missing == 0) {
-                Append(m_codePoint, out);
-            }
-            continue;
+            codePoint = (codePoint << 6U) | (byteAt(at++) & 0x3FU);
+            lowest = 0x80;
+            highest = 0xBF;
         }
-        if (b < 0x80) {
-            Append(b, out);
-            continue;
-        }
-        // The second byte's narrower ranges after E0, ED, F0 and F4 are what
-        // exclude overlong forms, surrogates and values above U+10FFFF.
-        m_sequenceStart = offset;
-        if (b >= 0xC2 && b <= 0xDF) {
-            m_missing = 1;
-            m_codePoint = b & 0x1FU;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            m_missing = 2;
-            m_codePoint = b & 0x0FU;
-            m_lowest = b == 0xE0 ? 0xA0 : 0x80;
-            m_highest = b == 0xED ? 0x9F : 0xBF;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            m_missing = 3;
-            m_codePoint = b & 0x07U;
-            m_lowest = b == 0xF0 ? 0x90 : 0x80;
-            m_highest = b == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return offset;
-        }
+        AppendUtf16(codePoint, out);
     }
     return std::nullopt;
-}
-
-std::optional<std::uint64_t> Utf8Decoder::Finish() const
-{
-    if (m_missing > 0) {
-        return m_sequenceStart;
-    }
-    return std::nullopt;
-}
-
-void Utf8Decoder::Append(char32_t codePoint, std::u16string& out)
-{
-    // Only a multi-byte sequence sets m_sequenceStart, and a mark is one.
-    if (codePoint == ByteOrderMark && m_sequenceStart == 0) {
-        return;
-    }
-    if (codePoint == Lf && !m_afterCr) {
-        out.push_back(Cr);
-    }
-    m_afterCr = codePoint == Cr;
-    if (codePoint < 0x10000) {
-        out.push_back(static_cast<char16_t>(codePoint));
-        return;
-    }
-    const char32_t offset = codePoint - 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (offset >> 10U)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (offset & 0x3FFU)));
 }
 
 std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)

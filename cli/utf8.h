@@ -8,7 +8,6 @@
 // else in the tool deals with either. A lone CR is an ordinary character both ways.
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,33 +15,13 @@
 
 namespace wumpel::cli {
 
-// Decodes UTF-8 handed over in pieces of any size, so input of any length is
-// checked as it is read. Rejects everything Unicode calls ill-formed: stray
-// continuation bytes, overlong forms, surrogates, values above U+10FFFF and a
-// sequence cut off by the end of the input. A byte order mark at the very start
-// is the encoding's signature, not text, and is dropped.
-class Utf8Decoder {
-public:
-    // Appends the UTF-16 of every complete character in bytes to out, each LF
-    // that does not follow a CR as CR LF. A character or a CR LF may be split
-    // across calls. Returns the offset, counted from the first byte ever fed, at
-    // which the first ill-formed sequence starts; nothing is decoded after it.
-    std::optional<std::uint64_t> Decode(std::string_view bytes, std::u16string& out);
-
-    // The offset of a sequence the input ended in the middle of, if any.
-    std::optional<std::uint64_t> Finish() const;
-
-private:
-    void Append(char32_t codePoint, std::u16string& out);
-
-    std::uint64_t m_offset = 0;
-    std::uint64_t m_sequenceStart = 0;
-    char32_t m_codePoint = 0;
-    int m_missing = 0;
-    unsigned char m_lowest = 0x80;
-    unsigned char m_highest = 0xBF;
-    bool m_afterCr = false;
-};
+// Appends the UTF-16 of bytes to out, each LF that does not follow a CR as
+// CR LF; a byte order mark at the very start is the encoding's signature, not
+// text, and is dropped. Returns the offset at which the first sequence that
+// Unicode calls ill-formed starts, with everything before it decoded: a stray
+// continuation byte, an overlong form, a surrogate, a value above U+10FFFF or
+// a sequence cut off by the end of bytes.
+std::optional<std::size_t> DecodeUtf8(std::string_view bytes, std::u16string& out);
 
 // The most bytes EncodeUtf8WithLf writes for one UTF-16 code unit.
 inline constexpr std::size_t MaxUtf8BytesPerUnit = 3;

@@ -8,13 +8,17 @@
 
 namespace wumpel::cli {
 
+// Writes every byte, retrying after short writes and signals; throws
+// std::system_error on failure.
+void WriteAll(int fd, std::string_view bytes);
+
 // Writes the engine's text to a file descriptor as UTF-8 with LF line breaks,
 // through one buffer of fixed size: memory stays the same however long a verse
 // is, and a million verses cost a few thousand system calls. A failed write
 // throws std::system_error.
-class VerseOutput {
+class TextOutput {
 public:
-    explicit VerseOutput(int fd);
+    explicit TextOutput(int fd);
 
     void Write(std::u16string_view text);
 

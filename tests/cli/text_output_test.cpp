@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 #include "captured_file.h"
-#include "cli/verse_output.h"
+#include "cli/text_output.h"
 #include "window_reference.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +20,10 @@ using testing_support::CapturedFile;
 using testing_support::Utf16ToUtf8;
 using testing_support::WithLf;
 
-TEST(VerseOutput, WritesNothingBeforeFlush)
+TEST(TextOutput, WritesNothingBeforeFlush)
 {
     CapturedFile file;
-    VerseOutput output(file.Fd());
+    TextOutput output(file.Fd());
     output.Write(u"Wenn der Hund\r\n");
     output.Write(u"über die Straße springt\r\n");
     EXPECT_EQ(file.Content(), "");
@@ -51,10 +51,10 @@ std::u16string MixedText(std::size_t n)
 
 // Texts of every size around the slices the output encodes and its buffer,
 // many times over the buffer: what arrives is the text converted as a whole.
-TEST(VerseOutput, WritesTextOfAnyLengthAsItsWholeConversion)
+TEST(TextOutput, WritesTextOfAnyLengthAsItsWholeConversion)
 {
     CapturedFile file;
-    VerseOutput output(file.Fd());
+    TextOutput output(file.Fd());
     std::u16string all;
     for (const std::size_t size :
          {0, 1, 2, 3, 4095, 4096, 4097, 4098, 8191, 8193, 21845, 21846, 65536, 200000}) {
@@ -71,11 +71,11 @@ TEST(VerseOutput, WritesTextOfAnyLengthAsItsWholeConversion)
     EXPECT_TRUE(content == expected);
 }
 
-TEST(VerseOutput, ReportsAFailedWrite)
+TEST(TextOutput, ReportsAFailedWrite)
 {
     const int readOnly = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     ASSERT_GE(readOnly, 0);
-    VerseOutput output(readOnly);
+    TextOutput output(readOnly);
     output.Write(u"Wenn der Hund\r\n");
     EXPECT_THROW(output.Flush(), std::system_error);
     ::close(readOnly);

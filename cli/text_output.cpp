@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
-#include "cli/verse_output.h"
+#include "cli/text_output.h"
 
 #include "cli/utf8.h"
-#include "cli/write_all.h"
 
+#include <cerrno>
 #include <span>
+#include <system_error>
+#include <unistd.h>
 
 namespace wumpel::cli {
 namespace {
@@ -19,9 +21,20 @@ static_assert(SliceUnits >= 2 && SliceUnits * MaxUtf8BytesPerUnit <= BufferSize)
 
 } // namespace
 
-VerseOutput::VerseOutput(int fd) : m_fd(fd), m_buffer(BufferSize) {}
+void WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno != EINTR) {
+            throw std::system_error(errno, std::generic_category(), "cannot write");
+        }
+        bytes.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
+    }
+}
 
-void VerseOutput::Write(std::u16string_view text)
+TextOutput::TextOutput(int fd) : m_fd(fd), m_buffer(BufferSize) {}
+
+void TextOutput::Write(std::u16string_view text)
 {
     while (!text.empty()) {
         const std::size_t units = EncodableStart(text, SliceUnits);
@@ -33,7 +46,7 @@ void VerseOutput::Write(std::u16string_view text)
     }
 }
 
-void VerseOutput::Flush()
+void TextOutput::Flush()
 {
     WriteAll(m_fd, std::string_view(m_buffer.data(), m_used));
     m_used = 0;
