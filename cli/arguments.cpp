@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view CountOption = "--count";
 constexpr std::string_view SeedOption = "--seed";
-constexpr std::string_view Range = " to 18446744073709551615";
 
 // A whole decimal number without sign or blanks that fits in 64 bits: for an
 // unsigned type, from_chars takes digits only, so all of text must be read.
@@ -27,24 +26,39 @@ std::optional<std::uint64_t> ParseUnsigned64(std::string_view text)
     return value;
 }
 
-// Sets the option called name to value in request.
-std::optional<UsageError> SetOption(std::string_view name, std::string_view value,
-                                    VerseRequest& request)
+// Reads the option in arguments[next - 1] into request, and its value too
+// unless it follows an "=". Moves next past what it read.
+std::optional<UsageError> ReadOption(std::span<const std::string_view> arguments, std::size_t& next,
+                                     VerseRequest& request)
 {
+    const std::string_view argument = arguments[next - 1];
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    if (name != CountOption && name != SeedOption) {
+        return UsageError{"unknown option " + Quoted(argument)};
+    }
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        value = argument.substr(equals + 1);
+    } else if (next < arguments.size()) {
+        value = arguments[next++];
+    } else {
+        return UsageError{std::string(name) + " needs a value"};
+    }
     const std::optional<std::uint64_t> number = ParseUnsigned64(value);
-    if (name == CountOption) {
-        if (!number || *number == 0) {
-            return UsageError{"invalid count " + Quoted(value) +
-                              ": expected a whole number from 1" + std::string(Range)};
-        }
-        request.Count = *number;
-        return std::nullopt;
+    if (name == CountOption && (!number || *number == 0)) {
+        return UsageError{"invalid count " + Quoted(value) +
+                          ": expected a whole number from 1 to 18446744073709551615"};
     }
     if (!number) {
-        return UsageError{"invalid seed " + Quoted(value) + ": expected a whole number from 0" +
-                          std::string(Range)};
+        return UsageError{"invalid seed " + Quoted(value) +
+                          ": expected a whole number from 0 to 18446744073709551615"};
     }
-    request.Seed = *number;
+    if (name == CountOption) {
+        request.Count = *number;
+    } else {
+        request.Seed = *number;
+    }
     return std::nullopt;
 }
 
@@ -75,31 +89,17 @@ Arguments ParseArguments(std::span<const std::string_view> arguments)
             }
             request.Input = argument;
             inputNamed = true;
-        } else {
-            const std::size_t equals = argument.find('=');
-            const std::string_view name = argument.substr(0, equals);
-            if (name != CountOption && name != SeedOption) {
-                return UsageError{"unknown option " + Quoted(argument)};
-            }
-            std::string_view value;
-            if (equals != std::string_view::npos) {
-                value = argument.substr(equals + 1);
-            } else if (next < arguments.size()) {
-                value = arguments[next++];
-            } else {
-                return UsageError{std::string(name) + " needs a value"};
-            }
-            if (auto error = SetOption(name, value, request)) {
-                return *error;
-            }
+        } else if (auto error = ReadOption(arguments, next, request)) {
+            return *error;
         }
     }
     return request;
 }
 
+// Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "'" + std::string.
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return std::string(1, '\'').append(text).append(1, '\'');
 }
 
 } // namespace wumpel::cli

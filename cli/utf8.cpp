@@ -104,10 +104,8 @@ std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
     }
     // The one check above covers every write below: no unit yields more bytes
     // than MaxUtf8BytesPerUnit, and a surrogate pair yields four for two units.
-    std::size_t written = 0;
-    const auto put = [&out, &written](char32_t value) {
-        out[written++] = static_cast<char>(value);
-    };
+    char* write = out.data();
+    const auto put = [&write](char32_t value) { *write++ = static_cast<char>(value); };
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t unit = text[i];
         if (unit < 0x80) {
@@ -132,7 +130,7 @@ std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)
             put(0x80 | (unit & 0x3FU));
         }
     }
-    return written;
+    return static_cast<std::size_t>(write - out.data());
 }
 
 std::size_t EncodableStart(std::u16string_view text, std::size_t units)
