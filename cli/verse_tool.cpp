@@ -67,7 +67,7 @@ private:
 
 InputError CannotRead(const std::string& name, int error)
 {
-    return InputError("cannot read " + name + ": " + std::strerror(error));
+    return InputError{"cannot read " + name + ": " + std::strerror(error)};
 }
 
 std::u16string Read(int fd, const std::string& name)

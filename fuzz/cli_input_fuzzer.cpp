@@ -55,7 +55,7 @@ public:
 
     int Fd() const { return m_fd; }
 
-    void Reset(std::string_view content)
+    void Reset(std::string_view content) const
     {
         Require(::ftruncate(m_fd, 0) == 0 && ::lseek(m_fd, 0, SEEK_SET) == 0, "file emptied");
         Require(::write(m_fd, content.data(), content.size()) ==
