@@ -74,12 +74,12 @@ std::u16string Read(int fd, const std::string& name)
 {
     std::string bytes;
     std::array<char, std::size_t{1} << 16U> chunk{};
-    ssize_t count = 0;
-    while ((count = ::read(fd, chunk.data(), chunk.size())) != 0) {
-        if (count < 0 && errno != EINTR) {
+    for (ssize_t count = 0; (count = ::read(fd, chunk.data(), chunk.size())) != 0;) {
+        if (count > 0) {
+            bytes.append(chunk.data(), static_cast<std::size_t>(count));
+        } else if (errno != EINTR) {
             throw CannotRead(name, errno);
         }
-        bytes.append(chunk.data(), count < 0 ? 0 : static_cast<std::size_t>(count));
     }
     std::u16string text;
     if (const auto offset = DecodeUtf8(bytes, text)) {
