@@ -31,8 +31,8 @@ TEST(TextOutput, WritesNothingBeforeFlush)
     EXPECT_EQ(file.Content(), "Wenn der Hund\nüber die Straße springt\n");
 }
 
-// A text of n units in which line breaks, umlauts and surrogate pairs fall on
-// every position in turn, so some straddle wherever the output cuts the text.
+// A text of n units dense with line breaks, umlauts and surrogate pairs, so
+// that some straddle wherever the output cuts the text.
 std::u16string MixedText(std::size_t n)
 {
     static const std::array<std::u16string, 5> Pieces = {u"ab", u"\r\n", u"ä", u"\U0001F415",
