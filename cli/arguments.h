@@ -32,10 +32,10 @@ using Arguments = std::variant<VerseRequest, HelpRequest, VersionRequest, UsageE
 
 // Reads the arguments after the program's name. Options take their value as the
 // next argument or after "="; "--" ends the options; a repeated option keeps
-// its last value. --help and --version win over everything else.
+// its last value. -h, --help and --version win over everything before a "--".
 Arguments ParseArguments(std::span<const std::string_view> arguments);
 
-// A whole decimal number without sign or blanks that fits in 64 bits.
-std::optional<std::uint64_t> ParseUnsigned64(std::string_view text);
+// text in single quotes, as the tool's messages name files and arguments.
+std::string Quoted(std::string_view text);
 
 } // namespace wumpel::cli

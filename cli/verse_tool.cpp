@@ -3,20 +3,27 @@
 #include "cli/verse_tool.h"
 
 #include "cli/arguments.h"
+#include "cli/text_output.h"
 #include "cli/utf8.h"
-#include "cli/verse_stream.h"
-#include "cli/verse_writer.h"
-#include "cli/word_list_input.h"
-#include "cli/write_all.h"
 #include "engine/actions.h"
+#include "engine/generator_state.h"
 #include "engine/random_source.h"
+#include "engine/verse_composer.h"
+#include "engine/word_list_parser.h"
+#include "engine/word_tables.h"
 
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 #include <variant>
-#include <vector>
 
 namespace wumpel::cli {
 namespace {
@@ -25,6 +32,7 @@ constexpr std::string_view ProgramName = "wumpel-verse";
 
 constexpr std::string_view Usage =
     "Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"
+    "       wumpel-verse -h | --help | --version\n"
     "Writes N random German three-line verses made from the word list in FILE,\n"
     "or in standard input when FILE is absent or \"-\". The list holds one noun\n"
     "per line with its article (\"der Hund\"), as UTF-8; at least nine entries.\n"
@@ -32,16 +40,67 @@ constexpr std::string_view Usage =
     "  --count N   how many verses to write, 1 or more (default 1)\n"
     "  --seed S    start the random source at S, 0 to 18446744073709551615:\n"
     "              the same seed and list always give the same verses\n"
-    "  --help      show this help and exit\n"
+    "  -h, --help  show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
     "Exit status: 0 verses written, 1 too few entries, 2 bad arguments or input.\n";
 
-std::string Utf8Line(std::u16string_view text)
+// What makes a word list unusable before it is parsed; what() is one line for
+// the user, without the program's name or a line break.
+struct InputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Closes a file the tool opened itself, whichever way reading it ends.
+class OpenedFile {
+public:
+    explicit OpenedFile(int fd) : m_fd(fd) {}
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile(OpenedFile&&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+    OpenedFile& operator=(OpenedFile&&) = delete;
+    ~OpenedFile() { ::close(m_fd); }
+
+private:
+    int m_fd;
+};
+
+InputError CannotRead(const std::string& name, int error)
 {
-    std::vector<char> bytes(text.size() * MaxUtf8BytesPerUnit);
-    std::string line(bytes.data(), EncodeUtf8WithLf(text, bytes));
-    return line + "\n";
+    return InputError{"cannot read " + name + ": " + std::strerror(error)};
+}
+
+std::u16string Read(int fd, const std::string& name)
+{
+    std::string bytes;
+    std::array<char, std::size_t{1} << 16U> chunk{};
+    for (ssize_t count = 0; (count = ::read(fd, chunk.data(), chunk.size())) != 0;) {
+        if (count > 0) {
+            bytes.append(chunk.data(), static_cast<std::size_t>(count));
+        } else if (errno != EINTR) {
+            throw CannotRead(name, errno);
+        }
+    }
+    std::u16string text;
+    if (const auto offset = DecodeUtf8(bytes, text)) {
+        throw InputError(name + " is not valid UTF-8: bad byte at offset " +
+                         std::to_string(*offset));
+    }
+    return text;
+}
+
+// The whole input, checked to be UTF-8, as the engine's text (see DecodeUtf8).
+std::u16string ReadWordList(std::string_view name, int standardInput)
+{
+    if (name == StandardInputName) {
+        return Read(standardInput, "standard input");
+    }
+    const int fd = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw CannotRead(Quoted(name), errno);
+    }
+    const OpenedFile opened(fd);
+    return Read(fd, Quoted(name));
 }
 
 int Fail(const ToolStreams& streams, std::string_view message)
@@ -58,18 +117,30 @@ std::unique_ptr<RandomSource> MakeRandomSource(const VerseRequest& request)
     return std::make_unique<ClockRandomSource>();
 }
 
+// "Übernehmen" and count - 1 clicks on "Zeilen anhängen", with each verse
+// written and let go as soon as it is composed: VerseText never holds more
+// than one verse, however many are asked for.
 int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
 {
-    auto input = ReadWordListInput(request.Input, streams.Input);
-    if (const auto* error = std::get_if<InputError>(&input)) {
-        return Fail(streams, error->Message);
-    }
-    const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
-    VerseWriter writer(streams.Output);
-    if (!StreamVerses(std::get<std::u16string>(std::move(input)), request.Count, *random, writer)) {
-        WriteAll(streams.Error, Utf8Line(TooFewWordsMessage));
+    GeneratorState state;
+    InitWordTables(state);
+    // The text may be as large as the input; it goes as soon as it is parsed.
+    ParseWordList(state, ReadWordList(request.Input, streams.Input));
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
+        TextOutput error(streams.Error);
+        error.Write(TooFewWordsMessage);
+        error.Write(u"\r\n");
+        error.Flush();
         return ExitTooFewWords;
     }
+    const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
+    TextOutput output(streams.Output);
+    for (std::uint64_t verse = 0; verse < request.Count; ++verse) {
+        ComposeVerse(state, *random);
+        output.Write(state.VerseText);
+        state.VerseText.clear();
+    }
+    output.Flush();
     return ExitVerses;
 }
 
@@ -99,10 +170,13 @@ int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams&
     try {
         try {
             return Run(ParseArguments(arguments), streams);
+        } catch (const InputError& error) {
+            return Fail(streams, error.what());
         } catch (const std::system_error& error) {
             return Fail(streams, "cannot write the output: " + error.code().message());
         } catch (const std::bad_alloc&) {
-            // An input of one enormous line is held whole, as the window would.
+            // The word list is held whole as the engine's text, as the window
+            // holds it, so an input of one enormous line can use up the memory.
             return Fail(streams, "not enough memory for the word list and its verses");
         }
     } catch (const std::system_error&) {

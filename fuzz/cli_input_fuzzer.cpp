@@ -1,77 +1,84 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 
-// Any bytes through the command-line tool's input path, cut into pieces of a
-// fuzzed size: decoding in pieces agrees with decoding at once, valid text
-// survives encoding and decoding again, and the collected word list parses
-// exactly like the whole text would in the window, and verses written from it
-// are the window's verses.
+// Any bytes through the command-line tool, after one byte for the seed: the
+// decoder stops at the first bad byte and at no other, decoding undoes encoding,
+// and the tool writes the window's verses for the list (or the too-few-words
+// message, or the bad byte's offset) with the right exit status.
 
 #include "cli/utf8.h"
-#include "cli/verse_bytes.h"
-#include "cli/verse_writer.h"
-#include "cli/word_list_collector.h"
+#include "cli/verse_tool.h"
+#include "engine/actions.h"
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
-#include "engine/verse_composer.h"
-#include "engine/verse_text.h"
-#include "engine/word_list_parser.h"
-#include "engine/word_tables.h"
+#include "engine/verse_window.h"
 #include "fuzz_input.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace wumpel::fuzzing {
 namespace {
 
-struct Decoded {
-    std::u16string Text;
-    std::optional<std::uint64_t> BadOffset;
+class MemoryWindow final : public VerseWindow {
+public:
+    explicit MemoryWindow(std::u16string wordList) : m_wordList(std::move(wordList)) {}
+
+    std::u16string ReadWordList() const override { return m_wordList; }
+    void ReplaceOutput(std::u16string_view text) override { m_output = text; }
+
+    const std::u16string& Output() const { return m_output; }
+
+private:
+    std::u16string m_wordList;
+    std::u16string m_output;
 };
 
-Decoded DecodeInPieces(std::string_view bytes, std::size_t pieceSize)
-{
-    cli::Utf8Decoder decoder;
-    Decoded decoded;
-    for (std::size_t at = 0; at < bytes.size() && !decoded.BadOffset; at += pieceSize) {
-        decoded.BadOffset = decoder.Decode(bytes.substr(at, pieceSize), decoded.Text);
-    }
-    if (!decoded.BadOffset) {
-        decoded.BadOffset = decoder.Finish();
-    }
-    return decoded;
-}
+// An in-memory file the tool reads from or writes to as if it were a stream.
+class MemoryFile {
+public:
+    MemoryFile() : m_fd(::memfd_create("wumpel", MFD_CLOEXEC)) { Require(m_fd >= 0, "memfd"); }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile(MemoryFile&&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+    MemoryFile& operator=(MemoryFile&&) = delete;
+    ~MemoryFile() { ::close(m_fd); }
 
-std::u16string WithCrLf(std::u16string_view text)
-{
-    std::u16string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r')) {
-            result += u'\r';
-        }
-        result += text[i];
-    }
-    return result;
-}
+    int Fd() const { return m_fd; }
 
-std::u16string WithLf(std::u16string_view text)
-{
-    std::u16string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
-            result += text[i];
-        }
+    void Reset(std::string_view content) const
+    {
+        Require(::ftruncate(m_fd, 0) == 0 && ::lseek(m_fd, 0, SEEK_SET) == 0, "file emptied");
+        Require(::write(m_fd, content.data(), content.size()) ==
+                    static_cast<ssize_t>(content.size()),
+                "file written");
+        Require(::lseek(m_fd, 0, SEEK_SET) == 0, "file rewound");
     }
-    return result;
-}
+
+    std::string Content() const
+    {
+        std::string content;
+        std::array<char, 4096> buffer{};
+        off_t offset = 0;
+        for (ssize_t count = 0; (count = ::pread(m_fd, buffer.data(), buffer.size(), offset)) > 0;
+             offset += count) {
+            content.append(buffer.data(), static_cast<std::size_t>(count));
+        }
+        return content;
+    }
+
+private:
+    int m_fd;
+};
 
 std::string Encode(std::u16string_view text)
 {
@@ -79,40 +86,45 @@ std::string Encode(std::u16string_view text)
     return {bytes.data(), cli::EncodeUtf8WithLf(text, bytes)};
 }
 
-void CheckSameEntries(const GeneratorState& a, const GeneratorState& b)
+// What decoding the encoded text must give: every CR LF a line break again,
+// every LF made CR LF, and a mark at the start taken for the encoding's.
+std::u16string ReadBack(std::u16string_view text)
 {
-    Require(a.LastEntryIndex == b.LastEntryIndex, "same number of entries");
-    for (int i = 0; i <= a.LastEntryIndex; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        Require(a.WordList.at(slot).Article == b.WordList.at(slot).Article, "same article");
-        Require(a.WordList.at(slot).Noun == b.WordList.at(slot).Noun, "same noun");
+    std::u16string lf;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
+            lf += text[i];
+        }
     }
+    std::u16string crLf;
+    for (std::size_t i = 0; i < lf.size(); ++i) {
+        if (lf[i] == u'\n' && (i == 0 || lf[i - 1] != u'\r')) {
+            crLf += u'\r';
+        }
+        crLf += lf[i];
+    }
+    return crLf.starts_with(u'\uFEFF') ? crLf.substr(1) : crLf;
 }
 
-// What the tool writes for a few verses, read back from an in-memory file.
-std::string ToolVerses(GeneratorState state, std::uint64_t seed, std::u16string& windowText)
+struct ToolResult {
+    int ExitStatus;
+    std::string Output;
+    std::string Error;
+};
+
+ToolResult RunTool(std::string_view input, std::uint64_t seed, int count)
 {
-    static const int file = ::memfd_create("verses", MFD_CLOEXEC);
-    Require(file >= 0, "memfd_create works");
-    Require(::ftruncate(file, 0) == 0 && ::lseek(file, 0, SEEK_SET) == 0, "file emptied");
-    const cli::VerseBytes verseBytes(state);
-    SeededRandomSource random(seed);
-    cli::VerseWriter writer(file);
-    for (int verse = 0; verse < 3; ++verse) {
-        const VersePlan plan = DrawVerse(state, random);
-        AppendVerseText(windowText, state, plan);
-        verseBytes.Write(plan, writer);
-        LearnGenders(state, plan);
-    }
-    writer.Flush();
-    std::string written;
-    std::array<char, 4096> buffer{};
-    off_t offset = 0;
-    for (ssize_t count = 0; (count = ::pread(file, buffer.data(), buffer.size(), offset)) > 0;
-         offset += count) {
-        written.append(buffer.data(), static_cast<std::size_t>(count));
-    }
-    return written;
+    static MemoryFile in;
+    static MemoryFile out;
+    static MemoryFile error;
+    in.Reset(input);
+    out.Reset({});
+    error.Reset({});
+    const std::string seedText = std::to_string(seed);
+    const std::string countText = std::to_string(count);
+    const std::array<std::string_view, 4> arguments = {"--seed", seedText, "--count", countText};
+    const int status = cli::RunVerseTool(arguments, {in.Fd(), out.Fd(), error.Fd()});
+    return {status, out.Content(), error.Content()};
 }
 
 } // namespace
@@ -124,47 +136,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace wumpel::fuzzing;
 
     FuzzInput input({data, size});
-    const std::size_t pieceSize = std::size_t{1} + input.Byte() % 16;
+    const std::uint64_t seed = input.Byte();
     const std::span<const std::uint8_t> rest = input.Rest();
     const std::string_view bytes(reinterpret_cast<const char*>(rest.data()), rest.size());
+    constexpr int Count = 3;
+    const ToolResult result = RunTool(bytes, seed, Count);
 
-    const Decoded whole = DecodeInPieces(bytes, bytes.size() + 1);
-    const Decoded pieces = DecodeInPieces(bytes, pieceSize);
-    Require(whole.BadOffset == pieces.BadOffset, "pieces find the same bad byte");
-    Require(whole.Text == pieces.Text, "pieces decode the same text");
-    if (whole.BadOffset) {
-        Require(*whole.BadOffset < bytes.size(), "bad byte lies inside the input");
-        Require(!DecodeInPieces(bytes.substr(0, *whole.BadOffset), 1).BadOffset,
-                "everything before the bad byte is valid");
+    std::u16string text;
+    if (const std::optional<std::size_t> offset = cli::DecodeUtf8(bytes, text)) {
+        Require(*offset < bytes.size(), "bad byte lies inside the input");
+        std::u16string before;
+        Require(!cli::DecodeUtf8(bytes.substr(0, *offset), before), "all before it is valid");
+        Require(result.ExitStatus == 2 && result.Output.empty(), "bad input writes no verse");
+        Require(result.Error == "wumpel-verse: standard input is not valid UTF-8: bad byte at "
+                                "offset " +
+                                    std::to_string(*offset) + "\n",
+                "the error names the bad byte");
         return 0;
     }
+    std::u16string again;
+    Require(!cli::DecodeUtf8(Encode(text), again), "encoded text is valid UTF-8");
+    Require(again == ReadBack(text), "decoding undoes encoding");
 
-    const Decoded again = DecodeInPieces(Encode(whole.Text), pieceSize);
-    Require(!again.BadOffset, "encoded text is valid UTF-8");
-    Require(again.Text == WithLf(whole.Text), "encoding keeps every character but CR of CR LF");
-
-    cli::WordListCollector collector;
-    for (std::size_t at = 0; at < whole.Text.size(); at += pieceSize) {
-        collector.Append(std::u16string_view(whole.Text).substr(at, pieceSize));
+    GeneratorState state;
+    MemoryWindow window(text);
+    SeededRandomSource random(seed);
+    ApplyWordList(state, window, random);
+    for (int click = 1; click < Count; ++click) {
+        AppendVerse(state, window, random);
     }
-    const std::u16string collected = std::move(collector).Finish();
-    std::u16string_view text = whole.Text;
-    if (text.starts_with(u'\uFEFF')) {
-        text.remove_prefix(1);
-    }
-    GeneratorState fromWhole;
-    ParseWordList(fromWhole, WithCrLf(text));
-    GeneratorState fromCollected;
-    ParseWordList(fromCollected, collected);
-    CheckSameEntries(fromWhole, fromCollected);
-
-    // Verses written from pieces encoded one by one are the window's text
-    // encoded whole.
-    if (fromCollected.LastEntryIndex >= MinimumLastEntryIndex) {
-        InitWordTables(fromCollected);
-        std::u16string windowText;
-        const std::string written = ToolVerses(fromCollected, size, windowText);
-        Require(written == Encode(windowText), "verses from pieces equal the text encoded whole");
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
+        Require(result.ExitStatus == 1 && result.Output.empty(), "too few words, no verse");
+        Require(result.Error == Encode(std::u16string(TooFewWordsMessage) + u"\r\n"),
+                "the too-few-words message");
+    } else {
+        Require(result.ExitStatus == 0 && result.Error.empty(), "verses written");
+        Require(result.Output == Encode(window.Output()), "the window's verses");
     }
     return 0;
 }

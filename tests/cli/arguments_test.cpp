@@ -68,9 +68,15 @@ TEST(ParseArguments, HelpAndVersionWinOverEverythingBeforeTheDoubleDash)
     EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"--bogus", "--help"})));
     EXPECT_TRUE(std::holds_alternative<VersionRequest>(Parse({"a", "b", "--version"})));
     EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"--help", "--version"})));
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"-h"})));
+    EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"--count", "0", "-h"})));
+    EXPECT_TRUE(std::holds_alternative<VersionRequest>(Parse({"--version", "-h"})));
     const Arguments fileNamedHelp = Parse({"--", "--help"});
     ASSERT_TRUE(std::holds_alternative<VerseRequest>(fileNamedHelp));
     EXPECT_EQ(std::get<VerseRequest>(fileNamedHelp).Input, "--help");
+    const Arguments fileNamedH = Parse({"--seed", "1", "--", "-h"});
+    ASSERT_TRUE(std::holds_alternative<VerseRequest>(fileNamedH));
+    EXPECT_EQ(std::get<VerseRequest>(fileNamedH).Input, "-h");
 }
 
 struct ErrorCase {
@@ -101,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"Unknown", {"--counts", "3"}, "unknown option '--counts'"},
         ErrorCase{"SingleDashLetter", {"-c"}, "unknown option '-c'"},
         ErrorCase{"HelpWithValue", {"--help=1"}, "unknown option '--help=1'"},
+        ErrorCase{"ShortHelpWithValue", {"-h=1"}, "unknown option '-h=1'"},
+        ErrorCase{"ShortHelpJoinedToALetter", {"-hv"}, "unknown option '-hv'"},
         ErrorCase{"MissingCount", {"--count"}, "--count needs a value"},
         ErrorCase{"MissingSeed", {"--seed"}, "--seed needs a value"},
         ErrorCase{"ZeroCount",
@@ -129,15 +137,21 @@ void PrintTo(const NumberCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ParseUnsigned64Test : public testing::TestWithParam<NumberCase> {};
+class SeedValueTest : public testing::TestWithParam<NumberCase> {};
 
-TEST_P(ParseUnsigned64Test, AcceptsOnlyPlainDecimals)
+TEST_P(SeedValueTest, AcceptsOnlyPlainDecimalsThatFitIn64Bits)
 {
-    EXPECT_EQ(ParseUnsigned64(GetParam().text), GetParam().value);
+    const Arguments parsed = Parse({"--seed", GetParam().text});
+    if (GetParam().value) {
+        ASSERT_TRUE(std::holds_alternative<VerseRequest>(parsed));
+        EXPECT_EQ(std::get<VerseRequest>(parsed).Seed, GetParam().value);
+    } else {
+        EXPECT_TRUE(std::holds_alternative<UsageError>(parsed));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ParseUnsigned64Test,
+    Texts, SeedValueTest,
     testing::Values(NumberCase{"Zero", "0", 0}, NumberCase{"Plain", "1234", 1234},
                     NumberCase{"Largest", "18446744073709551615", 18446744073709551615ULL},
                     NumberCase{"OneTooLarge", "18446744073709551616", std::nullopt},

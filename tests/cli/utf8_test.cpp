@@ -17,7 +17,7 @@ struct DecodeCase {
     const char* name;
     std::string bytes;
     std::u16string text; // what is decoded before any error
-    std::optional<std::uint64_t> badOffset;
+    std::optional<std::size_t> badOffset;
 };
 
 void PrintTo(const DecodeCase& c, std::ostream* os)
@@ -25,40 +25,13 @@ void PrintTo(const DecodeCase& c, std::ostream* os)
     *os << c.name;
 }
 
-// The first ill-formed offset from Decode, or else from Finish.
-std::optional<std::uint64_t> DecodeAll(Utf8Decoder& decoder, std::string_view bytes,
-                                       std::u16string& out)
-{
-    if (auto offset = decoder.Decode(bytes, out)) {
-        return offset;
-    }
-    return decoder.Finish();
-}
-
 class Utf8DecodeTest : public testing::TestWithParam<DecodeCase> {};
 
-TEST_P(Utf8DecodeTest, DecodesInOnePiece)
+TEST_P(Utf8DecodeTest, DecodesUpToTheFirstBadByte)
 {
     const DecodeCase& c = GetParam();
-    Utf8Decoder decoder;
     std::u16string out;
-    EXPECT_EQ(DecodeAll(decoder, c.bytes, out), c.badOffset);
-    EXPECT_EQ(out, c.text);
-}
-
-TEST_P(Utf8DecodeTest, DecodesTheSameInPiecesOfOneByte)
-{
-    const DecodeCase& c = GetParam();
-    Utf8Decoder decoder;
-    std::u16string out;
-    std::optional<std::uint64_t> offset;
-    for (std::size_t i = 0; i < c.bytes.size() && !offset; ++i) {
-        offset = decoder.Decode(std::string_view(c.bytes).substr(i, 1), out);
-    }
-    if (!offset) {
-        offset = decoder.Finish();
-    }
-    EXPECT_EQ(offset, c.badOffset);
+    EXPECT_EQ(DecodeUtf8(c.bytes, out), c.badOffset);
     EXPECT_EQ(out, c.text);
 }
 
@@ -67,13 +40,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         DecodeCase{"Empty", "", u"", std::nullopt},
         DecodeCase{"Ascii", "der Hund\r\n", u"der Hund\r\n", std::nullopt},
+        DecodeCase{"LfBecomesCrLf", "der A\ndie B\n\n", u"der A\r\ndie B\r\n\r\n", std::nullopt},
+        DecodeCase{"LeadingLf", "\nder A", u"\r\nder A", std::nullopt},
+        DecodeCase{"LoneCrStays", "der A\rdie B\r", u"der A\rdie B\r", std::nullopt},
+        DecodeCase{"CrBeforeCrLf", "der A\r\r\n", u"der A\r\r\n", std::nullopt},
+        DecodeCase{"LfAfterAnUmlaut", "\xC3\xA4\n", u"ä\r\n", std::nullopt},
         DecodeCase{"NulByte", std::string("a\0b", 3), std::u16string(u"a\0b", 3), std::nullopt},
         DecodeCase{"TwoByteUmlauts", "H\xC3\xB6lle \xC3\x9F", u"Hölle ß", std::nullopt},
         DecodeCase{"SmallestTwoByte", "\xC2\x80", u"\u0080", std::nullopt},
         DecodeCase{"SmallestThreeByte", "\xE0\xA0\x80", u"\u0800", std::nullopt},
         DecodeCase{"LastBeforeSurrogates", "\xED\x9F\xBF", u"\uD7FF", std::nullopt},
         DecodeCase{"FirstAfterSurrogates", "\xEE\x80\x80", u"\uE000", std::nullopt},
-        DecodeCase{"ByteOrderMark", "\xEF\xBB\xBF", u"\uFEFF", std::nullopt},
+        DecodeCase{"ByteOrderMarkAtTheStartIsDropped",
+                   "\xEF\xBB\xBF"
+                   "der A",
+                   u"der A", std::nullopt},
+        DecodeCase{"ByteOrderMarkLaterIsText", "a\xEF\xBB\xBF", u"a\uFEFF", std::nullopt},
+        DecodeCase{"OnlyTheFirstOfTwoMarksIsDropped", "\xEF\xBB\xBF\xEF\xBB\xBF", u"\uFEFF",
+                   std::nullopt},
         DecodeCase{"SmallestFourByte", "\xF0\x90\x80\x80", u"\U00010000", std::nullopt},
         DecodeCase{"Dog", "\xF0\x9F\x90\x95", u"\U0001F415", std::nullopt},
         DecodeCase{"LargestCodePoint", "\xF4\x8F\xBF\xBF", u"\U0010FFFF", std::nullopt}));
@@ -99,16 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"TwoByteCutByTheEnd", "ab\xC3", u"ab", 2},
                     DecodeCase{"FourByteCutByTheEnd", "ab\xF0\x9F\x90", u"ab", 2},
                     DecodeCase{"ErrorAfterGoodText", "H\xC3\xB6lle\xC3\xC3", u"Hölle", 6}));
-
-TEST(Utf8Decoder, CountsOffsetsAcrossPieces)
-{
-    Utf8Decoder decoder;
-    std::u16string out;
-    EXPECT_EQ(decoder.Decode("der Hund\n", out), std::nullopt);
-    EXPECT_EQ(decoder.Decode("die \xC3", out), std::nullopt);
-    EXPECT_EQ(decoder.Decode("\xA4\xFF", out), 15U);
-    EXPECT_EQ(out, u"der Hund\ndie ä");
-}
 
 struct EncodeCase {
     const char* name;
@@ -166,7 +140,8 @@ TEST(Utf8Encode, RoundTripsEveryCodePointThroughTheDecoder)
 {
     std::u16string text;
     for (char32_t c = 0; c <= 0x10FFFF; c += (c < 0x3000 ? 1 : 97)) {
-        if (c == u'\r' || (c >= 0xD800 && c <= 0xDFFF)) {
+        // Line breaks do not survive unchanged: that is their point.
+        if (c == u'\r' || c == u'\n' || (c >= 0xD800 && c <= 0xDFFF)) {
             continue;
         }
         if (c < 0x10000) {
@@ -178,12 +153,46 @@ TEST(Utf8Encode, RoundTripsEveryCodePointThroughTheDecoder)
     }
     std::vector<char> bytes(text.size() * MaxUtf8BytesPerUnit);
     const std::size_t written = EncodeUtf8WithLf(text, bytes);
-    Utf8Decoder decoder;
     std::u16string decoded;
-    EXPECT_EQ(decoder.Decode(std::string_view(bytes.data(), written), decoded), std::nullopt);
-    EXPECT_EQ(decoder.Finish(), std::nullopt);
+    EXPECT_EQ(DecodeUtf8(std::string_view(bytes.data(), written), decoded), std::nullopt);
     EXPECT_EQ(decoded, text);
 }
+
+struct StartCase {
+    const char* name;
+    std::u16string text;
+    std::size_t units;
+    std::size_t start;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class EncodableStartTest : public testing::TestWithParam<StartCase> {};
+
+TEST_P(EncodableStartTest, NeverSplitsWhatTheEncoderReadsAsOne)
+{
+    const StartCase& c = GetParam();
+    EXPECT_EQ(EncodableStart(c.text, c.units), c.start);
+}
+
+constexpr char16_t High = 0xD83D;
+constexpr char16_t Low = 0xDC15;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, EncodableStartTest,
+    testing::Values(StartCase{"ShorterThanAsked", u"abc", 5, 3},
+                    StartCase{"ExactlyAsLongAsAsked", u"abc", 3, 3},
+                    StartCase{"PlainCut", u"abcdef", 4, 4},
+                    StartCase{"BetweenCrAndLf", u"abc\r\ndef", 4, 3},
+                    StartCase{"AfterCrLf", u"abc\r\ndef", 5, 5},
+                    StartCase{"AfterLoneCr", u"abc\rdef", 4, 4},
+                    StartCase{"CrAtTheVeryEnd", u"abc\r", 4, 4},
+                    StartCase{"InsideSurrogatePair", std::u16string{u'a', High, Low, u'b'}, 2, 1},
+                    StartCase{"AfterSurrogatePair", std::u16string{u'a', High, Low, u'b'}, 3, 3},
+                    StartCase{"AfterLoneHighSurrogate", std::u16string{u'a', High, u'b'}, 2, 2}));
 
 } // namespace
 } // namespace wumpel::cli

@@ -233,9 +233,9 @@ TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
     EXPECT_EQ(result.Output, "");
 }
 
-// Nine nouns of a million units each: held once apiece, as the input holds
-// them, they fit in the space that nine copies of each would overflow.
-TEST(VerseToolFailure, LongNounsAreHeldOnceEach)
+// Nine nouns of a million bytes each: the input, its text, the entries and
+// one verse of them fit in 100 MB, as nothing is held many times over.
+TEST(VerseToolFailure, VersesOfLongNounsNeedOnlyAFewTimesTheListsSize)
 {
     if (!LimitsAddressSpace) {
         GTEST_SKIP() << "address space limits do not work under AddressSanitizer";

@@ -61,6 +61,16 @@ TEST_P(VerseToolMatchesWindowTest, StreamedVersesEqualTheWindowsText)
     ExpectWellFormedVerses(result.Output, static_cast<std::size_t>(c.count));
 }
 
+// A line "das" plus a noun of count times the letter.
+std::string Repeated(std::string_view letter, int count)
+{
+    std::string line = "das ";
+    for (int i = 0; i < count; ++i) {
+        line += letter;
+    }
+    return line + "\n";
+}
+
 std::string WithLongLine()
 {
     return EntryLines(9) + "das " + std::string(1 << 20, 'L') + "\n";
@@ -92,6 +102,17 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"CharactersBeyondTheBasicPlane",
                    "der 🐕 Hund\ndie 𝄞\n" + EntryLines(7) + "das 😀😀\n", 12, 10},
         WindowCase{"OneMegabyteNoun", WithLongLine(), 13, 3},
+        // Nouns around the slices the output is encoded in, with two-byte
+        // letters and surrogate pairs where a slice could cut them.
+        WindowCase{"NounsOfUmlautsAndPairsAroundTheOutputsSlices",
+                   "Die Ölkanne\nDAS Übel\nder Spaß\n" + Repeated("ä", 4095) + Repeated("𝄞", 2049) +
+                       Repeated("ß", 4097) + Repeated("x", 12289) + EntryLines(3),
+                   15, 60},
+        WindowCase{"ByteOrderMarkAfterTheStartIsText",
+                   "der A\n\xEF\xBB\xBF"
+                   "die B\n" +
+                       EntryLines(9),
+                   16, 30},
         WindowCase{"LongTailOfLinesWithoutBlank",
                    EntryLines(4) + std::string(300000, '\n') + EntryLines(6), 14, 4}));
 
@@ -196,24 +217,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VerseToolInfo, HelpPrintsUsageAndWinsOverOtherArguments)
 {
-    for (const std::vector<std::string>& arguments :
-         std::vector<std::vector<std::string>>{{"--help"}, {"--count", "0", "--help", "x", "y"}}) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"--count", "0", "--help", "x", "y"}, {"x", "-h", "--bogus"}}) {
         const ProcessResult result = RunVerseTool(arguments, "");
         EXPECT_EQ(result.ExitStatus, 0);
-        EXPECT_TRUE(
-            result.Output.starts_with("Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"))
+        EXPECT_TRUE(result.Output.starts_with("Usage: wumpel-verse [--count N] [--seed S] [FILE]\n"
+                                              "       wumpel-verse -h | --help | --version\n"))
             << result.Output;
-        EXPECT_NE(result.Output.find("--version"), std::string::npos);
         EXPECT_EQ(result.Error, "");
     }
 }
 
 TEST(VerseToolInfo, VersionIsTheProjectVersion)
 {
-    const ProcessResult result = RunVerseTool({"--version"});
-    EXPECT_EQ(result.ExitStatus, 0);
-    EXPECT_EQ(result.Output, std::string("wumpel-verse ") + WUMPEL_VERSION + "\n");
-    EXPECT_EQ(result.Error, "");
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--version"}, {"--seed", "x", "--version", "-h"}}) {
+        const ProcessResult result = RunVerseTool(arguments);
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_EQ(result.Output, std::string("wumpel-verse ") + WUMPEL_VERSION + "\n");
+        EXPECT_EQ(result.Error, "");
+    }
+}
+
+TEST(VerseToolInfo, AfterTheDoubleDashHelpAndVersionAreFileNames)
+{
+    const ProcessResult result = RunVerseTool({"--", "-h"});
+    EXPECT_EQ(result.ExitStatus, 2);
+    EXPECT_EQ(result.Error, "wumpel-verse: cannot read '-h': No such file or directory\n");
+    EXPECT_EQ(result.Output, "");
 }
 
 } // namespace
