@@ -7,6 +7,7 @@
 #include "ui/clickable_label_accessible.h"
 #include "ui/example_word_lists.h"
 #include "ui/line_breaks.h"
+#include "ui/multi_line_field.h"
 #include "ui/output_replacer.h"
 #include "ui/window_layout.h"
 
@@ -116,19 +117,19 @@ void WumpelWindow::buildLabels()
 
 void WumpelWindow::buildFields()
 {
-    m_wordList = new QPlainTextEdit(this);
+    m_wordList = new MultiLineField<QPlainTextEdit>(this);
     place(m_wordList, layout::Text1, QPalette::Base);
     configureMultiLineField(m_wordList);
     m_wordList->setAccessibleName(QStringLiteral("Wortliste"));
 
-    m_output = new QPlainTextEdit(this);
+    m_output = new MultiLineField<QPlainTextEdit>(this);
     place(m_output, layout::Text2, QPalette::Base);
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
     m_outputReplacer->replace(OutputBeforeFirstVerse);
 
-    auto* information = new QTextEdit(this);
+    auto* information = new MultiLineField<QTextEdit>(this);
     place(information, layout::Text3, QPalette::Base);
     information->setAcceptRichText(false);
     information->setFrameShape(QFrame::NoFrame);
