@@ -246,7 +246,15 @@ void WumpelWindow::appendVerse()
 
 void WumpelWindow::loadExample(int number)
 {
-    m_wordList->setPlainText(displayedText(exampleWordList(number)));
+    // One edit rather than setPlainText, which would clear the undo history:
+    // a mis-click next to the field must not throw a typed list away for good.
+    QTextCursor all(m_wordList->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.insertText(displayedText(exampleWordList(number)));
+    all.endEditBlock();
+    // The caret and the view go to the start, where setPlainText put them.
+    m_wordList->moveCursor(QTextCursor::Start);
 }
 
 } // namespace wumpel
