@@ -6,6 +6,7 @@
 #include "ui/click_filter.h"
 #include "ui/clickable_label_accessible.h"
 #include "ui/example_word_lists.h"
+#include "ui/flat_button_face.h"
 #include "ui/line_breaks.h"
 #include "ui/multi_line_field.h"
 #include "ui/output_replacer.h"
@@ -148,6 +149,7 @@ void WumpelWindow::buildFields()
 
     auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
     place(examples, layout::Command1, QPalette::Button);
+    giveFlatFace(examples, QColor::fromRgb(*layout::Command1.background));
     // No default button: Enter in the text fields only starts a new line.
     examples->setAutoDefault(false);
     examples->setDefault(false);
