@@ -3,24 +3,32 @@
 # SPDX-License-Identifier: MIT
 #
 # Sets up a Debian 12 machine for Wumpel and builds it.
-#   tools/dev.sh test   install what is missing, build, run the whole test suite
-#   tools/dev.sh run    install what is missing, build, start the window
+#   tools/dev.sh test   install what is missing, build, run the whole test suite,
+#                       then build the Debian package and check it
+#   tools/dev.sh run    install what the window needs, build it, start it
 set -euo pipefail
 
-readonly root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+readonly root
 readonly build_dir="${WUMPEL_BUILD_DIR:-$root/build}"
-readonly jobs="$(nproc)"
+jobs="$(nproc)"
+readonly jobs
 readonly sanitize_dir="${WUMPEL_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 readonly fuzz_dir="${WUMPEL_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 readonly fuzz_seconds="${WUMPEL_FUZZ_SECONDS:-60}"
 readonly fuzzers=(engine cli_input)
 
-# Everything the build and the tests need, from Debian's own packages.
-readonly packages=(
+# From Debian's own packages: what building and starting the window needs,
+# and what the whole suite needs on top of that.
+readonly run_packages=(
     build-essential cmake
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-liberation appstream desktop-file-utils
-    clang libclang-rt-14-dev time
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
+)
+readonly test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev time
+    appstream desktop-file-utils
+    clang libclang-rt-14-dev
+    lintian file man-db
 )
 
 as_root() {
@@ -30,7 +38,7 @@ as_root() {
 install_missing_packages() {
     local missing=()
     local package
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -43,8 +51,24 @@ install_missing_packages() {
 }
 
 build() {
-    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DWUMPEL_BUILD_TESTS=ON -DWUMPEL_BUILD_BENCHMARKS=ON
     cmake --build "$build_dir" --parallel "$jobs"
+}
+
+build_window() {
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
+    cmake --build "$build_dir" --parallel "$jobs" --target wumpel
+}
+
+# Without a display Qt ends in a platform-plugin abort; say what is wrong
+# instead. A platform chosen by hand (QT_QPA_PLATFORM) needs none.
+require_display() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "tools/dev.sh run: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); run it on a virtual one with: xvfb-run -a bash tools/dev.sh run" >&2
+        exit 1
+    fi
 }
 
 run_tests() {
@@ -96,15 +120,17 @@ run_fuzzers() {
 
 case "${1:-}" in
 test)
-    install_missing_packages
+    install_missing_packages "${run_packages[@]}" "${test_packages[@]}"
     build
     run_tests
     run_sanitized_tests
     run_fuzzers
+    bash "$root/tools/package.sh" "$build_dir"
     ;;
 run)
-    install_missing_packages
-    build
+    require_display
+    install_missing_packages "${run_packages[@]}"
+    build_window
     exec "$build_dir/app/wumpel"
     ;;
 *)

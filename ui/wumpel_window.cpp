@@ -5,6 +5,7 @@
 #include "engine/actions.h"
 #include "ui/click_filter.h"
 #include "ui/clickable_label_accessible.h"
+#include "ui/dog_image.h"
 #include "ui/example_word_lists.h"
 #include "ui/flat_button_face.h"
 #include "ui/line_breaks.h"
@@ -12,7 +13,6 @@
 #include "ui/output_replacer.h"
 #include "ui/window_layout.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -81,12 +81,11 @@ WumpelWindow::WumpelWindow(std::unique_ptr<RandomSource> random, QWidget* parent
 
 WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> random,
                            QWidget* parent)
-    : QWidget(parent), m_state(std::move(state)), m_random(std::move(random)),
-      m_dog(QStringLiteral(":/wumpel/wumpel.xpm"))
+    : QWidget(parent), m_state(std::move(state)), m_random(std::move(random)), m_dog(dogIcon())
 {
     setObjectName(qString(layout::WindowName));
     setWindowTitle(QStringLiteral("Wumpel"));
-    setWindowIcon(QIcon(m_dog));
+    setWindowIcon(m_dog);
     setFixedSize(pixelRect(layout::ClientArea).size());
 
     // Siblings stack in the order they are made, so the labels come first: the
@@ -228,7 +227,7 @@ void WumpelWindow::paintEvent(QPaintEvent* /*event*/)
     // Painted here rather than set as the window's palette, which every child
     // would inherit down to its scroll bars.
     painter.fillRect(rect(), QColor::fromRgb(layout::Background));
-    painter.drawPixmap(0, 0, m_dog);
+    painter.drawPixmap(QPoint(0, 0), m_dog.pixmap(DogSize, devicePixelRatioF()));
 }
 
 void WumpelWindow::applyWordList()

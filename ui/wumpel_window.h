@@ -13,7 +13,7 @@
 #include "engine/random_source.h"
 #include "engine/verse_window.h"
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
 #include <memory>
@@ -63,7 +63,7 @@ private:
 
     GeneratorState m_state;
     std::unique_ptr<RandomSource> m_random;
-    QPixmap m_dog;
+    QIcon m_dog;
     QPlainTextEdit* m_wordList = nullptr;
     QPlainTextEdit* m_output = nullptr;
     OutputReplacer* m_outputReplacer = nullptr;

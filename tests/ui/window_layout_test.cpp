@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 #include "offscreen_test_main.h"
+#include "ui/dog_image.h"
 #include "ui/line_breaks.h"
 #include "window_test_support.h"
 
@@ -210,7 +211,7 @@ private slots:
         QCOMPARE(window->size(), QSize(808, 535));
         QCOMPARE(window->minimumSize(), QSize(808, 535));
         QCOMPARE(window->maximumSize(), QSize(808, 535));
-        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(window->windowIcon().availableSizes(), dogIcon().availableSizes());
         QCOMPARE(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), ObjectCount);
     }
 

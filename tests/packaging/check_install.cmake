@@ -1,0 +1,72 @@
+# SPDX-FileCopyrightText: 2026 The Wumpel developers
+# SPDX-License-Identifier: MIT
+
+# Installs the build into a scratch prefix and checks that exactly the files a
+# user needs land there, under the names desktops and man look for: no test,
+# benchmark or build tool among them, and nothing missing.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+    RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(icon_sizes 16 22 24 32 48 64 128 256)
+set(expected
+    bin/wumpel-verse
+    share/doc/wumpel/changelog.gz
+    share/doc/wumpel/copyright
+    share/man/man6/wumpel-verse.6.gz)
+if(WITH_UI)
+    list(APPEND expected
+        bin/wumpel
+        share/applications/org.wumpel.Wumpel.desktop
+        share/icons/hicolor/scalable/apps/org.wumpel.Wumpel.svg
+        share/man/man6/wumpel.6.gz
+        share/metainfo/org.wumpel.Wumpel.metainfo.xml)
+    foreach(size IN LISTS icon_sizes)
+        list(APPEND expected share/icons/hicolor/${size}x${size}/apps/org.wumpel.Wumpel.png)
+    endforeach()
+endif()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+    set(extra ${installed})
+    list(REMOVE_ITEM extra ${expected})
+    set(missing ${expected})
+    list(REMOVE_ITEM missing ${installed})
+    message(FATAL_ERROR "installed but not expected: ${extra}\nexpected but not installed: ${missing}")
+endif()
+
+foreach(page IN ITEMS wumpel-verse.6.gz wumpel.6.gz)
+    if(EXISTS "${PREFIX}/share/man/man6/${page}")
+        file(READ "${PREFIX}/share/man/man6/${page}" header LIMIT 2 HEX)
+        if(NOT header STREQUAL "1f8b")
+            message(FATAL_ERROR "${page} is not gzip-compressed")
+        endif()
+    endif()
+endforeach()
+
+if(NOT WITH_UI)
+    return()
+endif()
+file(STRINGS "${PREFIX}/share/applications/org.wumpel.Wumpel.desktop" icon REGEX "^Icon=")
+if(NOT icon STREQUAL "Icon=org.wumpel.Wumpel")
+    message(FATAL_ERROR "the desktop entry names another icon: ${icon}")
+endif()
+# Each PNG starts with the signature and an IHDR whose width and height are the
+# size its folder promises.
+foreach(size IN LISTS icon_sizes)
+    set(png "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/org.wumpel.Wumpel.png")
+    file(READ "${png}" header LIMIT 24 HEX)
+    math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(REGEX REPLACE "^0x" "" side "${side}")
+    string(LENGTH "${side}" digits)
+    math(EXPR padding "8 - ${digits}")
+    string(REPEAT "0" ${padding} zeros)
+    set(side "${zeros}${side}")
+    if(NOT header STREQUAL "89504e470d0a1a0a0000000d49484452${side}${side}")
+        message(FATAL_ERROR "${png} is not a ${size} x ${size} PNG: ${header}")
+    endif()
+endforeach()
