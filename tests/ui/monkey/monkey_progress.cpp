@@ -20,20 +20,21 @@ MonkeyProgress* MonkeyProgress::createShared()
 
 void MonkeyProgress::begin(std::int64_t index, std::string_view description)
 {
-    auto& line = lines.at(static_cast<std::size_t>(index) % Recent);
+    auto& line = lines.at(static_cast<std::size_t>(performed) % Recent);
     const std::string text = std::to_string(index) + ": " + std::string(description);
     const std::size_t length = std::min(text.size(), LineLength - 1);
     std::copy_n(text.begin(), length, line.begin());
     line.at(length) = '\0';
     started = index + 1;
+    ++performed;
 }
 
 std::string MonkeyProgress::recentEvents() const
 {
     std::string text;
     const std::int64_t first =
-        std::max<std::int64_t>(0, started - static_cast<std::int64_t>(Recent));
-    for (std::int64_t index = first; index < started; ++index) {
+        std::max<std::int64_t>(0, performed - static_cast<std::int64_t>(Recent));
+    for (std::int64_t index = first; index < performed; ++index) {
         text += "  ";
         text += lines.at(static_cast<std::size_t>(index) % Recent).data();
         text += '\n';

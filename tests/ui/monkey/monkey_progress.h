@@ -15,7 +15,8 @@ struct MonkeyProgress {
     static constexpr std::size_t Recent = 40;
     static constexpr std::size_t LineLength = 160;
 
-    std::int64_t started = 0; // events begun; the last of them is the one under way
+    std::int64_t started = 0; // one more than the number of the event under way
+    std::int64_t performed = 0;
     bool finished = false;
     std::array<std::array<char, LineLength>, Recent> lines{};
 
@@ -23,7 +24,7 @@ struct MonkeyProgress {
     static MonkeyProgress* createShared();
 
     void begin(std::int64_t index, std::string_view description);
-    // The recent events, oldest first, numbered from 0.
+    // The recent events, oldest first, with their numbers.
     std::string recentEvents() const;
 };
 

@@ -103,7 +103,14 @@ int WindowMonkey::run()
         checkWordList(true);
         for (m_index = 0; m_index < m_settings.events; ++m_index) {
             const MonkeyEvent event = m_events.next();
+            if (!m_settings.performs(m_index)) {
+                continue;
+            }
             m_progress.begin(m_index, describe(event));
+            if (m_settings.trace) {
+                std::fprintf(stderr, "%lld: %s\n", static_cast<long long>(m_index),
+                             describe(event).c_str());
+            }
             perform(event);
             checkWordList(false);
             if (m_index % MemoryCheckInterval == 0) {
