@@ -21,7 +21,7 @@ readonly packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-liberation appstream desktop-file-utils
     clang libclang-rt-14-dev time
-    xvfb xclip
+    xvfb xclip libxcb1-dev
 )
 
 as_root() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <signal.h>
@@ -32,7 +33,23 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// xclip reads all its input before it takes the clipboard, and a loaded
+// machine may be slow to start it.
+constexpr std::chrono::seconds TakeTimeout{20};
+
 } // namespace
+
+ClipboardOwner::ClipboardOwner(xcb_connection_t* x) : m_x(x)
+{
+    constexpr std::string_view name = "CLIPBOARD";
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        m_x, xcb_intern_atom(m_x, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+        nullptr);
+    if (reply != nullptr) {
+        m_clipboardAtom = reply->atom;
+        std::free(reply);
+    }
+}
 
 ClipboardOwner::~ClipboardOwner()
 {
@@ -50,6 +67,17 @@ bool ClipboardOwner::take(std::string_view utf8, std::string& error)
 {
     joinKiller();
     reapEnded();
+    if (m_killed) {
+        // The server reuses a dead client's window numbers for the next
+        // client, so the new owner could look like the killed one: wait until
+        // the server has let go of it.
+        if (!waitForOwner([this](xcb_window_t owner) { return owner != m_ownerWindow; })) {
+            error = "the X server kept a killed clipboard owner for 20 s";
+            return false;
+        }
+        m_killed = false;
+    }
+    const xcb_window_t before = currentOwner();
     std::array<int, 2> pipeEnds{};
     if (pipe2(pipeEnds.data(), O_CLOEXEC) != 0) {
         error = std::string("pipe: ") + std::strerror(errno);
@@ -87,7 +115,39 @@ bool ClipboardOwner::take(std::string_view utf8, std::string& error)
         error = std::string("feeding xclip: ") + std::strerror(errno);
         return false;
     }
+    // A change notice from Qt could be a stale one, such as the end of an
+    // owner killed a moment ago; the server's answer cannot.
+    if (!waitForOwner(
+            [before](xcb_window_t owner) { return owner != before && owner != XCB_NONE; })) {
+        error = "xclip did not take the clipboard within 20 s";
+        return false;
+    }
+    m_ownerWindow = currentOwner();
     return true;
+}
+
+bool ClipboardOwner::waitForOwner(const std::function<bool(xcb_window_t)>& wanted) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + TakeTimeout;
+    while (!wanted(currentOwner())) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+xcb_window_t ClipboardOwner::currentOwner() const
+{
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(m_x, xcb_get_selection_owner(m_x, m_clipboardAtom), nullptr);
+    if (reply == nullptr) {
+        return XCB_NONE;
+    }
+    const xcb_window_t owner = reply->owner;
+    std::free(reply);
+    return owner;
 }
 
 void ClipboardOwner::killAfter(std::chrono::microseconds delay)
@@ -97,6 +157,7 @@ void ClipboardOwner::killAfter(std::chrono::microseconds delay)
     if (owner <= 0) {
         return;
     }
+    m_killed = true;
     m_killer = std::thread([owner, delay] {
         std::this_thread::sleep_for(delay);
         kill(owner, SIGKILL);
