@@ -55,11 +55,6 @@ std::string excerpt(std::u16string_view text)
            " characters)";
 }
 
-std::u16string crLf(const QString& displayed)
-{
-    return crLfText(displayed);
-}
-
 // The point of the monkey is the X clipboard, so no other platform will do.
 xcb_connection_t* xConnection()
 {
@@ -187,8 +182,7 @@ void WindowMonkey::click(const MonkeyEvent& event)
     }
     // A double-click runs an action once, like a single click.
     if (const int example = exampleNumber(hit); example != 0) {
-        m_wordList.load(QString::fromStdU16String(exampleWordList(example))
-                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        m_wordList.load(displayedText(exampleWordList(example)));
         checkWordList(true);
     } else if (hit == QStringLiteral("Übernehmen")) {
         checkWordList(true);
@@ -352,7 +346,7 @@ void WindowMonkey::checkWordList(bool evenIfLong)
         return;
     }
     const std::u16string shown = m_window->ReadWordList();
-    const std::u16string wanted = crLf(*expected);
+    const std::u16string wanted = crLfText(*expected);
     if (shown != wanted) {
         throw MonkeyFailure("Text1 holds " + excerpt(shown) + " but the events put " +
                             excerpt(wanted) + " there");
