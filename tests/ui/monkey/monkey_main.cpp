@@ -122,7 +122,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (child == 0) {
-        std::_Exit(runChild(argc, argv, settings, *progress, server->display()));
+        // exit, not _Exit: under the sanitizers the leak check runs here.
+        std::exit(runChild(argc, argv, settings, *progress, server->display()));
     }
     return watch(child, settings, *progress);
 }

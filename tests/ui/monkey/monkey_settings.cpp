@@ -75,6 +75,7 @@ bool MonkeySettings::fromEnvironment(MonkeySettings& settings, std::string& erro
 {
     settings.events = WUMPEL_MONKEY_DEFAULT_EVENTS;
     settings.peakMib = WUMPEL_MONKEY_PEAK_MIB;
+    settings.checkEndMemory = WUMPEL_MONKEY_CHECK_END_MEMORY != 0;
     std::random_device device;
     settings.seed = (std::uint64_t{device()} << 32U) | device();
     const char* trace = std::getenv("WUMPEL_MONKEY_TRACE");

@@ -14,6 +14,8 @@ struct MonkeySettings {
     std::uint64_t seed = 0;
     // Peak resident memory allowed to the window's process.
     std::int64_t peakMib = 0;
+    // Whether memory after the run must stay near memory at the start.
+    bool checkEndMemory = true;
     // WUMPEL_MONKEY_TRACE=1: every event on standard error as it starts.
     bool trace = false;
     // WUMPEL_MONKEY_ONLY=3,17,40-52: perform only these events and draw the

@@ -373,6 +373,9 @@ void WindowMonkey::checkAtEnd()
                             excerpt(*m_output));
     }
     checkMemory();
+    if (!m_settings.checkEndMemory) {
+        return;
+    }
     // Freed memory goes back to the system first, or the figure would show
     // the peak rather than what is still held.
     malloc_trim(0);
