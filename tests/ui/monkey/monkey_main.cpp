@@ -18,6 +18,7 @@
 #include <cstring>
 #include <signal.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -122,6 +123,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (child == 0) {
+        // A test runner that gives up on the test kills this process only.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         // exit, not _Exit: under the sanitizers the leak check runs here.
         std::exit(runChild(argc, argv, settings, *progress, server->display()));
     }

@@ -9,12 +9,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <string_view>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace wumpel::monkey {
 namespace {
@@ -22,14 +21,19 @@ namespace {
 // A loaded machine can take a while to bring up a server, but not this long.
 constexpr std::chrono::milliseconds StartTimeout{30000};
 
-void stop(pid_t pid)
+// The server's exit status.
+int stop(pid_t pid)
 {
     kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
 }
 
+constexpr std::string_view EndedEarly = "Xvfb ended before reporting a display";
+
 // The display number, then a line break, once the server accepts clients.
-std::string readDisplayNumber(int fd, pid_t pid, std::string& error)
+std::string readDisplayNumber(int fd, std::string& error)
 {
     std::string number;
     const auto deadline = std::chrono::steady_clock::now() + StartTimeout;
@@ -48,10 +52,7 @@ std::string readDisplayNumber(int fd, pid_t pid, std::string& error)
         std::array<char, 32> buffer{};
         const ssize_t got = read(fd, buffer.data(), buffer.size());
         if (got == 0) {
-            int status = 0;
-            waitpid(pid, &status, WNOHANG);
-            error = "Xvfb ended before reporting a display (is another server hogging every "
-                    "display, or is the binary broken?)";
+            error = EndedEarly;
             return {};
         }
         if (got < 0) {
@@ -91,29 +92,37 @@ std::unique_ptr<XvfbServer> XvfbServer::start(std::string& error)
     }
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, readEnd);
-    // The server's chatter about fonts and extensions is not the test's output.
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(writeEnd);
-    if (spawned != 0) {
+    const pid_t pid = fork();
+    if (pid < 0) {
         close(readEnd);
-        error =
-            std::string("cannot run Xvfb (install the xvfb package): ") + std::strerror(spawned);
+        close(writeEnd);
+        error = std::string("fork: ") + std::strerror(errno);
         return nullptr;
     }
-    const std::string number = readDisplayNumber(readEnd, pid, error);
+    if (pid == 0) {
+        // The server goes with whoever started it, even when a test runner
+        // kills that one without warning.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        close(readEnd);
+        // The server's chatter about fonts and extensions is not the test's output.
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        execvp("Xvfb", argv.data());
+        // 127, as a shell reports a program it cannot find.
+        _exit(127);
+    }
+    close(writeEnd);
+    const std::string number = readDisplayNumber(readEnd, error);
     close(readEnd);
     if (number.empty()) {
         if (error.empty()) {
             error = "Xvfb reported an empty display number";
         }
-        stop(pid);
+        const int status = stop(pid);
+        if (error == EndedEarly && WIFEXITED(status) && WEXITSTATUS(status) == 127) {
+            error = "cannot run Xvfb (install the xvfb package)";
+        }
         return nullptr;
     }
     return std::unique_ptr<XvfbServer>(new XvfbServer(pid, ":" + number));
