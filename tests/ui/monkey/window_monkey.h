@@ -73,6 +73,7 @@ private:
     ClipboardOwner m_owner;
 
     ProcessMemory m_startMemory;
+    ProcessMemory m_warmMemory;
     std::int64_t m_index = 0;
     std::int64_t m_verseActions = 0;
     std::int64_t m_versesChecked = 0;
