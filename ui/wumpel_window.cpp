@@ -6,7 +6,9 @@
 #include "ui/click_filter.h"
 #include "ui/clickable_label_accessible.h"
 #include "ui/example_word_lists.h"
+#include "ui/flat_button_face.h"
 #include "ui/line_breaks.h"
+#include "ui/multi_line_field.h"
 #include "ui/output_replacer.h"
 #include "ui/window_layout.h"
 
@@ -116,19 +118,19 @@ void WumpelWindow::buildLabels()
 
 void WumpelWindow::buildFields()
 {
-    m_wordList = new QPlainTextEdit(this);
+    m_wordList = new MultiLineField<QPlainTextEdit>(this);
     place(m_wordList, layout::Text1, QPalette::Base);
     configureMultiLineField(m_wordList);
     m_wordList->setAccessibleName(QStringLiteral("Wortliste"));
 
-    m_output = new QPlainTextEdit(this);
+    m_output = new MultiLineField<QPlainTextEdit>(this);
     place(m_output, layout::Text2, QPalette::Base);
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
     m_outputReplacer->replace(OutputBeforeFirstVerse);
 
-    auto* information = new QTextEdit(this);
+    auto* information = new MultiLineField<QTextEdit>(this);
     place(information, layout::Text3, QPalette::Base);
     information->setAcceptRichText(false);
     information->setFrameShape(QFrame::NoFrame);
@@ -147,6 +149,7 @@ void WumpelWindow::buildFields()
 
     auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
     place(examples, layout::Command1, QPalette::Button);
+    giveFlatFace(examples, QColor::fromRgb(*layout::Command1.background));
     // No default button: Enter in the text fields only starts a new line.
     examples->setAutoDefault(false);
     examples->setDefault(false);
@@ -245,7 +248,15 @@ void WumpelWindow::appendVerse()
 
 void WumpelWindow::loadExample(int number)
 {
-    m_wordList->setPlainText(displayedText(exampleWordList(number)));
+    // One edit rather than setPlainText, which would clear the undo history:
+    // a mis-click next to the field must not throw a typed list away for good.
+    QTextCursor all(m_wordList->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.insertText(displayedText(exampleWordList(number)));
+    all.endEditBlock();
+    // The caret and the view go to the start, where setPlainText put them.
+    m_wordList->moveCursor(QTextCursor::Start);
 }
 
 } // namespace wumpel

@@ -120,6 +120,49 @@ private slots:
         QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
     }
 
+    void exampleLoadIsOneUndoStep_data()
+    {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QStringList>("typedLines");
+        QTest::addColumn<std::u16string>("typed");
+        const QStringList twoLines{"der Hund", "die Katze"};
+        const std::u16string twoLinesRead = u"der Hund\r\ndie Katze";
+        QTest::newRow("Label3 over two lines") << "Label3" << 1 << twoLines << twoLinesRead;
+        QTest::newRow("Text4 over two lines") << "Text4" << 2 << twoLines << twoLinesRead;
+        QTest::newRow("Text5 over two lines") << "Text5" << 3 << twoLines << twoLinesRead;
+        QTest::newRow("Text4 over nothing") << "Text4" << 2 << QStringList{} << std::u16string();
+    }
+
+    // Ctrl+Z in Text1 brings back exactly what was typed, Ctrl+Y the list again.
+    void exampleLoadIsOneUndoStep()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(int, list);
+        QFETCH(QStringList, typedLines);
+        QFETCH(std::u16string, typed);
+        const auto window = makeShownWindow();
+        auto* wordList = objectAs<QPlainTextEdit>(*window, "Text1");
+        wordList->setFocus();
+        for (qsizetype line = 0; line < typedLines.size(); ++line) {
+            if (line > 0) {
+                QTest::keyClick(wordList, Qt::Key_Return);
+            }
+            QTest::keyClicks(wordList, typedLines.at(line));
+        }
+        QCOMPARE(window->ReadWordList(), typed);
+
+        click(*window, clicked);
+        QCOMPARE(window->ReadWordList(), exampleWordList(list));
+        QCOMPARE(wordList->textCursor().position(), 0);
+
+        click(*window, "Text1");
+        QTest::keyClick(wordList, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->ReadWordList(), typed);
+        QTest::keyClick(wordList, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window->ReadWordList(), exampleWordList(list));
+    }
+
     void exampleFieldLoadsItsListWhateverItHolds_data()
     {
         QTest::addColumn<QString>("clicked");

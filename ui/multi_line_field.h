@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QString>
+#include <QTextCursor>
+
+namespace wumpel {
+
+// A multi-line text field of the window (Text1, Text2, Text3): Qt's
+// QPlainTextEdit or QTextEdit with two departures.
+//
+// Paste and drop take the plain text of the data and nothing else. Qt 6.4's own
+// QWidgetTextControl::insertFromMimeData first compares formats().first() with
+// "text/markdown", without looking whether the list is empty. An X clipboard
+// whose owner has gone, or does not answer within Qt's clipboard timeout, lists
+// no formats, and Ctrl+V on it crashed the program. The fields hold plain text
+// only, so the text is all they need, and Qt's path is never taken.
+//
+// Ctrl+Y redoes, as Ctrl+Shift+Z does; Qt binds it only on Windows.
+//
+// No Q_OBJECT: moc cannot read a template, and the field adds no signal, slot or
+// property to those of Edit.
+template <typename Edit> class MultiLineField : public Edit {
+public:
+    using Edit::Edit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        const QString text = source->text();
+        // As with Qt's own paste, nothing to insert keeps the selection.
+        if (text.isEmpty()) {
+            return;
+        }
+        // One edit, as Qt's own paste is: one undo takes back the paste and no
+        // typing next to it. The edit block belongs to the document, so any
+        // cursor of it can open and close it.
+        QTextCursor block = Edit::textCursor();
+        block.beginEditBlock();
+        Edit::insertPlainText(text);
+        block.endEditBlock();
+        Edit::ensureCursorVisible();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            Edit::redo();
+            event->accept();
+            return;
+        }
+        Edit::keyPressEvent(event);
+    }
+};
+
+} // namespace wumpel
