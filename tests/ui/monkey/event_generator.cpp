@@ -6,6 +6,7 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <array>
 
 namespace wumpel::monkey {
@@ -54,12 +55,9 @@ const ObjectLayout& byName(const QString& name)
 
 bool onBackground(QPoint point)
 {
-    for (const Target& target : targets()) {
-        if (pixelRect(target.object.box).contains(point)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(targets(), [point](const Target& target) {
+        return pixelRect(target.object.box).contains(point);
+    });
 }
 
 // Letters come far more often than anything else, as in real typing.

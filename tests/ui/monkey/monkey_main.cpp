@@ -13,10 +13,10 @@
 #include <QApplication>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <signal.h>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>

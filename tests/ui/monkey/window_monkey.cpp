@@ -141,7 +141,7 @@ int WindowMonkey::run()
             "Repeat with WUMPEL_MONKEY_SEED=%llu WUMPEL_MONKEY_EVENTS=%lld\n",
             static_cast<long long>(m_index), static_cast<unsigned long long>(m_settings.seed),
             failure.what(), m_progress.recentEvents().c_str(),
-            static_cast<unsigned long long>(m_settings.seed), static_cast<long long>(m_index + 1));
+            static_cast<unsigned long long>(m_settings.seed), static_cast<long long>(m_index) + 1);
         std::fflush(stdout);
         return 1;
     }

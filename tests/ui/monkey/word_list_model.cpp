@@ -57,7 +57,7 @@ void WordListModel::selectAll()
 
 std::optional<QString> WordListModel::cut()
 {
-    const std::optional<QString> copied = copy();
+    std::optional<QString> copied = copy();
     if (m_caret == Caret::AllSelected) {
         m_text = QString();
         m_caret = Caret::AtEnd;

@@ -5,10 +5,10 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <string_view>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -87,6 +87,7 @@ std::unique_ptr<XvfbServer> XvfbServer::start(std::string& error)
     std::vector<std::string> arguments{"Xvfb",    "-displayfd", fdText,         "-nolisten", "tcp",
                                        "-screen", "0",          "1280x1024x24", "-noreset"};
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
