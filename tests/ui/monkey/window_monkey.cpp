@@ -138,10 +138,12 @@ int WindowMonkey::run()
         std::printf(
             "window_monkey: FAILED at event %lld of seed %llu: %s\n"
             "Last events:\n%s"
-            "Repeat with WUMPEL_MONKEY_SEED=%llu WUMPEL_MONKEY_EVENTS=%lld\n",
+            "Repeat with WUMPEL_MONKEY_SEED=%llu WUMPEL_MONKEY_EVENTS=%lld\n"
+            "Peak memory so far %lld KiB\n",
             static_cast<long long>(m_index), static_cast<unsigned long long>(m_settings.seed),
             failure.what(), m_progress.recentEvents().c_str(),
-            static_cast<unsigned long long>(m_settings.seed), static_cast<long long>(m_index) + 1);
+            static_cast<unsigned long long>(m_settings.seed), static_cast<long long>(m_index) + 1,
+            static_cast<long long>(ProcessMemory::now().peakResidentKib));
         std::fflush(stdout);
         return 1;
     }
