@@ -36,6 +36,7 @@ public:
     int run();
 
 private:
+    void warmUp();
     void perform(const MonkeyEvent& event);
     void click(const MonkeyEvent& event);
     void key(const MonkeyEvent& event);
