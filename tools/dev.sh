@@ -29,6 +29,7 @@ readonly test_packages=(
     appstream desktop-file-utils
     clang libclang-rt-14-dev
     lintian file man-db
+    xvfb xclip libxcb1-dev
 )
 
 as_root() {

@@ -249,7 +249,13 @@ void WumpelWindow::loadExample(int number)
 {
     // One edit rather than setPlainText, which would clear the undo history:
     // a mis-click next to the field must not throw a typed list away for good.
-    QTextCursor all(m_wordList->document());
+    // Only the load itself stays undoable. The history before it goes, as it
+    // did when a load replaced the text outright: kept for good, it would
+    // hold every text ever pasted into the field for the life of the window.
+    QTextDocument* document = m_wordList->document();
+    document->setUndoRedoEnabled(false);
+    document->setUndoRedoEnabled(true);
+    QTextCursor all(document);
     all.beginEditBlock();
     all.select(QTextCursor::Document);
     all.insertText(displayedText(exampleWordList(number)));
