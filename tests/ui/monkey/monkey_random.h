@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "engine/random_source.h"
-
 #include <cstdint>
+#include <random>
 #include <span>
 
 namespace wumpel::monkey {
 
 // The monkey's one source of chance. The same seed gives the same events on
-// every machine, so a failing run can be repeated from its printed seed.
+// every machine (mt19937_64 is fully specified by the standard), so a failing run can be repeated
+// from its printed seed.
 class MonkeyRandom {
 public:
     explicit MonkeyRandom(std::uint64_t seed) : m_generator(seed) {}
 
-    std::uint64_t bits() { return m_generator.NextBits(); }
+    std::uint64_t bits() { return m_generator(); }
 
     // Uniform in 0..bound-1; bound is small, so the modulo's bias is far below
     // anything a test could notice.
@@ -27,7 +27,7 @@ public:
     std::size_t pick(std::span<const int> weights);
 
 private:
-    Xoshiro256StarStar m_generator;
+    std::mt19937_64 m_generator;
 };
 
 } // namespace wumpel::monkey
