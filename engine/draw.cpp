@@ -4,35 +4,13 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 
 namespace wumpel {
 namespace {
 
-// The rules work in double, as they are stated. r is exact there, and so is
-// every product, as each multiplies r by a whole number below 2^6.
-double Fraction(Draw r)
-{
-    return static_cast<double>(r) / DrawOne;
-}
-
-double Value(Draw r)
-{
-    if (r >= DrawOne) {
-        throw std::out_of_range("random draw outside [0, 1)");
-    }
-    return Fraction(r);
-}
-
-// Every rule rounds down a value that is never negative, as conversion does.
-template <typename Integer> Integer Floor(double nonNegative)
-{
-    return static_cast<Integer>(nonNegative);
-}
-
 int KindByLogarithm(double r)
 {
-    return Floor<int>(std::log(50.0 * r + 1.0));
+    return RoundDown<int>(std::log(50.0 * r + 1.0));
 }
 
 // The logarithm rule rises with r, so each kind from 1 to 3 begins at one draw,
@@ -47,9 +25,9 @@ std::array<double, ArticleKindCount - 1> DeriveKindThresholds() noexcept
         Draw from = DrawOne - 1; // KindByLogarithm(from) >= kind
         while (from - below > 1) {
             const Draw middle = below + (from - below) / 2;
-            (KindByLogarithm(Fraction(middle)) < kind ? below : from) = middle;
+            (KindByLogarithm(DrawFraction(middle)) < kind ? below : from) = middle;
         }
-        threshold = Fraction(from);
+        threshold = DrawFraction(from);
         ++kind;
     }
     return thresholds;
@@ -60,25 +38,14 @@ const std::array<double, ArticleKindCount - 1> KindThresholds = DeriveKindThresh
 
 } // namespace
 
-std::int16_t DrawEntryIndex(std::int16_t lastEntryIndex, Draw r)
-{
-    const auto last = static_cast<float>(lastEntryIndex);
-    return Floor<std::int16_t>(static_cast<double>(last) * Value(r) + 0.5);
-}
-
 ArticleKind DrawArticleKind(Draw r)
 {
-    const double value = Value(r);
+    const double value = DrawValue(r);
     int kind = 0;
     for (const double threshold : KindThresholds) {
         kind += value >= threshold ? 1 : 0;
     }
     return static_cast<ArticleKind>(kind);
-}
-
-std::size_t DrawTableIndex(std::size_t n, Draw r)
-{
-    return Floor<std::size_t>(static_cast<double>(n) * Value(r) + 0.6);
 }
 
 } // namespace wumpel
