@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <random>
 #include <string_view>
 
 namespace wumpel::monkey {
@@ -76,8 +75,7 @@ bool MonkeySettings::fromEnvironment(MonkeySettings& settings, std::string& erro
     settings.events = WUMPEL_MONKEY_DEFAULT_EVENTS;
     settings.peakMib = WUMPEL_MONKEY_PEAK_MIB;
     settings.checkEndMemory = WUMPEL_MONKEY_CHECK_END_MEMORY != 0;
-    std::random_device device;
-    settings.seed = (std::uint64_t{device()} << 32U) | device();
+    settings.seed = WUMPEL_MONKEY_DEFAULT_SEED;
     const char* trace = std::getenv("WUMPEL_MONKEY_TRACE");
     settings.trace = trace != nullptr && std::string_view(trace) == "1";
     return parse("WUMPEL_MONKEY_EVENTS", settings.events, error) &&

@@ -26,8 +26,8 @@ struct MonkeySettings {
     bool performs(std::int64_t index) const;
 
     // WUMPEL_MONKEY_EVENTS and WUMPEL_MONKEY_SEED override the built-in
-    // defaults; without a seed each run draws a fresh one, so every run
-    // explores new ground and still prints what it needs to be repeated.
+    // defaults: the suite walks the one built-in seed, and a hand run can
+    // walk any other, or repeat a failing one from its printed seed.
     // False, with error set, when an override is not a number.
     static bool fromEnvironment(MonkeySettings& settings, std::string& error);
 };
