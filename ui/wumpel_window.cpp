@@ -29,17 +29,6 @@
 namespace wumpel {
 namespace {
 
-constexpr std::u16string_view Instruction = u"Bitte geben Sie mindenstens 9 Wörter (singular) mit "
-                                            u"Artikel und sich anschließendem Enter ein.";
-
-constexpr std::u16string_view Information =
-    u"Quarnik nach einem eigenen Rundfunkprogramm von etwa 1983. Es werden seltsame "
-    u"Dreizeiler per Zufall generiert. Es ist eine \r\n"
-    u"Erweiterung der zweizeiligen Variationen von Tarbosch (1850) \r\n"
-    u"etwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
-
-constexpr std::u16string_view OutputBeforeFirstVerse = u" noch leer\r\n";
-
 QString qString(std::u16string_view text)
 {
     return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
@@ -84,7 +73,7 @@ WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> r
     : QWidget(parent), m_state(std::move(state)), m_random(std::move(random)), m_dog(dogIcon())
 {
     setObjectName(qString(layout::WindowName));
-    setWindowTitle(QStringLiteral("Wumpel"));
+    setWindowTitle(qString(layout::WindowTitle));
     setWindowIcon(m_dog);
     setFixedSize(pixelRect(layout::ClientArea).size());
 
@@ -98,7 +87,7 @@ WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> r
 
 void WumpelWindow::buildLabels()
 {
-    QLabel* instruction = addLabel(layout::Eingabe, qString(Instruction));
+    QLabel* instruction = addLabel(layout::Eingabe, qString(layout::InstructionText));
     instruction->setFrameShape(QFrame::NoFrame);
     // From the top: the lower part of the box lies under the example row.
     instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -127,7 +116,7 @@ void WumpelWindow::buildFields()
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
-    m_outputReplacer->replace(OutputBeforeFirstVerse);
+    m_outputReplacer->replace(layout::OutputBeforeFirstVerse);
 
     auto* information = new MultiLineField<QTextEdit>(this);
     place(information, layout::Text3, QPalette::Base);
@@ -142,7 +131,7 @@ void WumpelWindow::buildFields()
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     information->document()->setDefaultTextOption(centred);
-    information->setPlainText(displayedText(Information));
+    information->setPlainText(displayedText(layout::InformationText));
     fitThreeLines(information);
     information->setAccessibleName(QStringLiteral("Information"));
 
