@@ -11,6 +11,7 @@
 #include "ui/line_breaks.h"
 #include "ui/multi_line_field.h"
 #include "ui/output_replacer.h"
+#include "ui/readable_text.h"
 #include "ui/window_layout.h"
 
 #include <QLabel>
@@ -107,19 +108,19 @@ void WumpelWindow::buildLabels()
 void WumpelWindow::buildFields()
 {
     m_wordList = new MultiLineField<QPlainTextEdit>(this);
-    place(m_wordList, layout::Text1, QPalette::Base);
+    place(m_wordList, layout::Text1, QPalette::Base, QPalette::Text);
     configureMultiLineField(m_wordList);
     m_wordList->setAccessibleName(QStringLiteral("Wortliste"));
 
     m_output = new MultiLineField<QPlainTextEdit>(this);
-    place(m_output, layout::Text2, QPalette::Base);
+    place(m_output, layout::Text2, QPalette::Base, QPalette::Text);
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
     m_outputReplacer->replace(layout::OutputBeforeFirstVerse);
 
     auto* information = new MultiLineField<QTextEdit>(this);
-    place(information, layout::Text3, QPalette::Base);
+    place(information, layout::Text3, QPalette::Base, QPalette::Text);
     information->setAcceptRichText(false);
     information->setFrameShape(QFrame::NoFrame);
     information->setLineWrapMode(QTextEdit::WidgetWidth);
@@ -136,7 +137,7 @@ void WumpelWindow::buildFields()
     information->setAccessibleName(QStringLiteral("Information"));
 
     auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
-    place(examples, layout::Command1, QPalette::Button);
+    place(examples, layout::Command1, QPalette::Button, QPalette::ButtonText);
     giveFlatFace(examples, QColor::fromRgb(*layout::Command1.background));
     // No default button: Enter in the text fields only starts a new line.
     examples->setAutoDefault(false);
@@ -155,7 +156,7 @@ void WumpelWindow::buildFields()
 QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
 {
     auto* field = new QLineEdit(QString::number(number), this);
-    place(field, layout, QPalette::Base);
+    place(field, layout, QPalette::Base, QPalette::Text);
     field->setAlignment(Qt::AlignCenter);
     field->setAccessibleName(QStringLiteral("Beispiel %1").arg(number));
     // The list belongs to the field, whatever the user has typed into it.
@@ -167,9 +168,9 @@ QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
 QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
 {
     auto* label = new QLabel(text, this);
-    place(label, layout, QPalette::Window);
-    label->setAutoFillBackground(true);
     label->setForegroundRole(QPalette::ButtonText);
+    place(label, layout, QPalette::Window, QPalette::ButtonText);
+    label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
@@ -188,14 +189,14 @@ ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout, const Q
 }
 
 void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,
-                         QPalette::ColorRole backgroundRole)
+                         QPalette::ColorRole backgroundRole, QPalette::ColorRole textRole)
 {
     widget->setObjectName(qString(layout.name));
     widget->setGeometry(pixelRect(layout.box));
     widget->setFont(fontFor(layout.font));
     if (layout.background.has_value()) {
         QPalette palette = widget->palette();
-        palette.setColor(backgroundRole, QColor::fromRgb(*layout.background));
+        giveFixedBackground(palette, backgroundRole, textRole, QColor::fromRgb(*layout.background));
         widget->setPalette(palette);
     }
 }
