@@ -21,6 +21,10 @@ namespace wumpel {
 //
 // Ctrl+Y redoes, as Ctrl+Shift+Z does; Qt binds it only on Windows.
 //
+// Shift+Enter starts a new line as Enter does. Qt would insert a line
+// separator (U+2028) instead, which looks like a line break but is an ordinary
+// character of the word list.
+//
 // No Q_OBJECT: moc cannot read a template, and the field adds no signal, slot or
 // property to those of Edit.
 template <typename Edit> class MultiLineField : public Edit {
@@ -50,6 +54,14 @@ protected:
         if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
             Edit::redo();
             event->accept();
+            return;
+        }
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->modifiers().testFlag(Qt::ShiftModifier)) {
+            QKeyEvent plainEnter(event->type(), event->key(),
+                                 event->modifiers() & ~Qt::ShiftModifier, event->text());
+            Edit::keyPressEvent(&plainEnter);
+            event->setAccepted(plainEnter.isAccepted());
             return;
         }
         Edit::keyPressEvent(event);

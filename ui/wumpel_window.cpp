@@ -203,7 +203,11 @@ void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,
 
 std::u16string WumpelWindow::ReadWordList() const
 {
-    return crLfText(m_wordList->toPlainText());
+    // The raw text, as the field holds it: toPlainText() would turn a no-break
+    // space into a blank and a line separator into a line break, and the list
+    // would then read differently here than in wumpel-verse. Only the breaks
+    // between blocks, the lines the user sees, become CR LF.
+    return crLfText(m_wordList->document()->toRawText(), QChar::ParagraphSeparator);
 }
 
 void WumpelWindow::ReplaceOutput(std::u16string_view text)
