@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QString>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace wumpel {
 
@@ -31,6 +32,12 @@ template <typename Edit> class MultiLineField : public Edit {
 public:
     using Edit::Edit;
 
+    // For a field nothing ever replaces: a paste or drop lets the history
+    // before it go, and only stays undoable itself. Kept for good, the history
+    // would hold every text ever pasted into the field for the life of the
+    // window.
+    void forgetHistoryBeforeEachPaste() { m_forgetHistoryBeforePaste = true; }
+
 protected:
     void insertFromMimeData(const QMimeData* source) override
     {
@@ -38,6 +45,10 @@ protected:
         // As with Qt's own paste, nothing to insert keeps the selection.
         if (text.isEmpty()) {
             return;
+        }
+        if (m_forgetHistoryBeforePaste) {
+            Edit::document()->setUndoRedoEnabled(false);
+            Edit::document()->setUndoRedoEnabled(true);
         }
         // One edit, as Qt's own paste is: one undo takes back the paste and no
         // typing next to it. The edit block belongs to the document, so any
@@ -66,6 +77,9 @@ protected:
         }
         Edit::keyPressEvent(event);
     }
+
+private:
+    bool m_forgetHistoryBeforePaste = false;
 };
 
 } // namespace wumpel

@@ -127,6 +127,7 @@ void WumpelWindow::buildFields()
     information->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     information->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     information->setTabChangesFocus(true);
+    information->forgetHistoryBeforeEachPaste();
     // Set on the document rather than on the text, so lines the user types stay
     // centred too.
     QTextOption centred(Qt::AlignHCenter);

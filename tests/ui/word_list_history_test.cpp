@@ -15,16 +15,17 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextEdit>
 
 using namespace wumpel;
 using namespace wumpel::test;
 
 namespace {
 
-void pasteOverAll(WumpelWindow& window, const QString& text)
+void pasteOverAll(WumpelWindow& window, const QString& text, const QString& field = "Text1")
 {
     QGuiApplication::clipboard()->setText(text);
-    click(window, "Text1");
+    click(window, field);
     QTest::keyClick(window.windowHandle(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
 }
@@ -70,6 +71,29 @@ private slots:
             click(*window, "Label3");
         }
         QCOMPARE(wordList->document()->availableUndoSteps(), afterOneRound);
+    }
+
+    // Nothing replaces the information text, so no load bounds its history: a
+    // paste does, and stays undoable itself.
+    void informationHistoryDoesNotGrowWithEarlierPastes()
+    {
+        const auto window = makeShownWindow();
+        const auto* information = objectAs<QTextEdit>(*window, "Text3");
+        const QString text = QString(100000, u'W');
+        pasteOverAll(*window, text, "Text3");
+        const int afterOnePaste = information->document()->availableUndoSteps();
+        for (int round = 0; round < 5; ++round) {
+            pasteOverAll(*window, text, "Text3");
+        }
+        // The first paste, over the three formatted lines, takes more steps to
+        // undo than the later ones over one plain line.
+        QVERIFY2(information->document()->availableUndoSteps() <= afterOnePaste,
+                 qPrintable(QString("%1 steps after six pastes, %2 after one")
+                                .arg(information->document()->availableUndoSteps())
+                                .arg(afterOnePaste)));
+        pasteOverAll(*window, "kurz", "Text3");
+        QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(information->toPlainText(), text);
     }
 };
 
