@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 #include "ui/qt_texts.h"
+#include "ui/screen_fit.h"
 #include "ui/wumpel_window.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -32,7 +35,8 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.wumpel.Wumpel"));
     wumpel::useGermanQtTexts(application);
 
-    wumpel::WumpelWindow window;
-    window.show();
+    const auto window = wumpel::fitToScreen(std::make_unique<wumpel::WumpelWindow>(),
+                                            *QGuiApplication::primaryScreen());
+    window->show();
     return QApplication::exec();
 }
