@@ -27,7 +27,7 @@ void giveFlatFace(QPushButton* button, QColor face)
                                          " color: %4;"
                                          " border: 2px solid; border-color: %2 %3 %3 %2;"
                                          " outline: 1px dotted %4; }"
-                                         "QPushButton:disabled { color: %5; outline-color: %5; }"
+                                         "QPushButton:disabled { color: %5; }"
                                          "QPushButton:pressed { border-color: %3 %2 %2 %3;"
                                          " padding-left: 2px; padding-top: 2px; }")
                               .arg(face.name(), light, dark, caption, disabledCaption));
