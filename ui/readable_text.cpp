@@ -14,6 +14,9 @@ namespace {
 // WCAG AA for body text.
 constexpr double MinimumContrast = 4.5;
 
+// The constants below are those of WCAG 2's relative luminance: sRGB's
+// transfer curve, and the share each primary has in perceived brightness.
+
 // A channel of sRGB, 0 to 1, back to linear light.
 double linear(double channel)
 {
@@ -32,6 +35,7 @@ double contrastRatio(QColor one, QColor other)
 {
     const double a = relativeLuminance(one);
     const double b = relativeLuminance(other);
+    // The 0.05 stands for the flare of ambient light on the screen.
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
