@@ -22,7 +22,7 @@ readonly fuzzers=(engine cli_input)
 # and what the whole suite needs on top of that.
 readonly run_packages=(
     build-essential cmake
-    qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n
 )
 readonly test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev time

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/flat_button_face.h"
 
+#include "ui/readable_text.h"
+
 #include <QPushButton>
 #include <QString>
 
@@ -14,13 +16,21 @@ void giveFlatFace(QPushButton* button, QColor face)
     // moves with the press.
     const QString light = QColor(Qt::white).name();
     const QString dark = face.darker().name();
+    // Named outright: a style sheet's palette(button-text) is the desktop's
+    // colour, whatever the button's own palette says.
+    const QPalette& palette = button->palette();
+    const QString caption =
+        readableTextOn(face, palette.color(QPalette::Active, QPalette::ButtonText)).name();
+    const QString disabledCaption =
+        readableTextOn(face, palette.color(QPalette::Disabled, QPalette::ButtonText)).name();
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
-                                         " color: palette(button-text);"
+                                         " color: %4;"
                                          " border: 2px solid; border-color: %2 %3 %3 %2;"
-                                         " outline: 1px dotted palette(button-text); }"
+                                         " outline: 1px dotted %4; }"
+                                         "QPushButton:disabled { color: %5; }"
                                          "QPushButton:pressed { border-color: %3 %2 %2 %3;"
                                          " padding-left: 2px; padding-top: 2px; }")
-                              .arg(face.name(), light, dark));
+                              .arg(face.name(), light, dark, caption, disabledCaption));
 }
 
 } // namespace wumpel

@@ -21,16 +21,17 @@ QString displayedText(std::u16string_view crLfText)
     return result;
 }
 
-std::u16string crLfText(QStringView displayed)
+std::u16string crLfText(QStringView displayed, QChar lineBreak)
 {
     std::u16string result;
     result.reserve(static_cast<std::size_t>(displayed.size()) +
-                   static_cast<std::size_t>(displayed.count(u'\n')));
+                   static_cast<std::size_t>(displayed.count(lineBreak)));
     for (const QChar character : displayed) {
-        if (character == u'\n') {
-            result += u'\r';
+        if (character == lineBreak) {
+            result += u"\r\n";
+        } else {
+            result += character.unicode();
         }
-        result += character.unicode();
     }
     return result;
 }

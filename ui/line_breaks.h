@@ -17,7 +17,8 @@ namespace wumpel {
 // Every CR LF becomes '\n'; any other character is kept.
 QString displayedText(std::u16string_view crLfText);
 
-// Every '\n' becomes CR LF.
-std::u16string crLfText(QStringView displayed);
+// Every lineBreak becomes CR LF: '\n' as toPlainText() puts it between blocks,
+// or the paragraph separator U+2029 of QTextDocument::toRawText().
+std::u16string crLfText(QStringView displayed, QChar lineBreak = u'\n');
 
 } // namespace wumpel

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QString>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace wumpel {
 
@@ -21,11 +22,21 @@ namespace wumpel {
 //
 // Ctrl+Y redoes, as Ctrl+Shift+Z does; Qt binds it only on Windows.
 //
+// Shift+Enter starts a new line as Enter does. Qt would insert a line
+// separator (U+2028) instead, which looks like a line break but is an ordinary
+// character of the word list.
+//
 // No Q_OBJECT: moc cannot read a template, and the field adds no signal, slot or
 // property to those of Edit.
 template <typename Edit> class MultiLineField : public Edit {
 public:
     using Edit::Edit;
+
+    // For a field nothing ever replaces: a paste or drop lets the history
+    // before it go, and only stays undoable itself. Kept for good, the history
+    // would hold every text ever pasted into the field for the life of the
+    // window.
+    void forgetHistoryBeforeEachPaste() { m_forgetHistoryBeforePaste = true; }
 
 protected:
     void insertFromMimeData(const QMimeData* source) override
@@ -34,6 +45,10 @@ protected:
         // As with Qt's own paste, nothing to insert keeps the selection.
         if (text.isEmpty()) {
             return;
+        }
+        if (m_forgetHistoryBeforePaste) {
+            Edit::document()->setUndoRedoEnabled(false);
+            Edit::document()->setUndoRedoEnabled(true);
         }
         // One edit, as Qt's own paste is: one undo takes back the paste and no
         // typing next to it. The edit block belongs to the document, so any
@@ -52,8 +67,19 @@ protected:
             event->accept();
             return;
         }
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->modifiers().testFlag(Qt::ShiftModifier)) {
+            QKeyEvent plainEnter(event->type(), event->key(),
+                                 event->modifiers() & ~Qt::ShiftModifier, event->text());
+            Edit::keyPressEvent(&plainEnter);
+            event->setAccepted(plainEnter.isAccepted());
+            return;
+        }
         Edit::keyPressEvent(event);
     }
+
+private:
+    bool m_forgetHistoryBeforePaste = false;
 };
 
 } // namespace wumpel

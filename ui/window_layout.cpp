@@ -2,26 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "ui/window_layout.h"
 
-#include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 
 namespace wumpel {
 
-QString sansSerifFamily()
-{
-    const QString named = QStringLiteral("MS Sans Serif");
-    // Qt on fontconfig resolves only the first family it is given, and for a
-    // missing "MS Sans Serif" fontconfig picks its default sans face, so much
-    // wider that the information text no longer fits its box. Arial sets the
-    // same widths and has a metric-compatible stand-in wherever it is missing.
-    return QFontDatabase::hasFamily(named) ? named : QStringLiteral("Arial");
-}
-
 QFont fontFor(FontSpec font)
 {
-    const bool serif = font.face == Face::TimesNewRoman;
-    QFont result(serif ? QStringLiteral("Times New Roman") : sansSerifFamily());
-    result.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    QStringList families;
+    for (const std::u16string_view family : fontFamilies(font.face)) {
+        families << QStringView(family.data(), static_cast<qsizetype>(family.size())).toString();
+    }
+    QFont result;
+    result.setFamilies(families);
+    result.setStyleHint(font.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     result.setPixelSize(pixelSize(font));
     result.setWeight(font.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     return result;

@@ -10,7 +10,6 @@
 
 #include <QFont>
 #include <QRect>
-#include <QString>
 
 namespace wumpel {
 
@@ -20,11 +19,12 @@ constexpr QRect pixelRect(TwipsRect box)
             pixelsFromTwips(box.height)};
 }
 
-// Asks for the face by name with a style hint, so the nearest face of the same
-// kind and size stands in wherever the named one is missing.
+// Asks for the named face and then its stand-ins by name (fontFamilies), the
+// first installed one winning. Qt on fontconfig looks a family up by its own
+// name only: a missing "Times New Roman" fell to the default face, DejaVu,
+// whatever fontconfig's aliases said, and DejaVu's wider type cut off the last
+// line of the instruction and of the information text. The style hint picks a
+// face of the same kind where none of the list is installed.
 QFont fontFor(FontSpec font);
-
-// "MS Sans Serif" where it is installed, otherwise the closest widely known face.
-QString sansSerifFamily();
 
 } // namespace wumpel

@@ -11,6 +11,7 @@
 #include "ui/line_breaks.h"
 #include "ui/multi_line_field.h"
 #include "ui/output_replacer.h"
+#include "ui/readable_text.h"
 #include "ui/window_layout.h"
 
 #include <QLabel>
@@ -107,25 +108,26 @@ void WumpelWindow::buildLabels()
 void WumpelWindow::buildFields()
 {
     m_wordList = new MultiLineField<QPlainTextEdit>(this);
-    place(m_wordList, layout::Text1, QPalette::Base);
+    place(m_wordList, layout::Text1, QPalette::Base, QPalette::Text);
     configureMultiLineField(m_wordList);
     m_wordList->setAccessibleName(QStringLiteral("Wortliste"));
 
     m_output = new MultiLineField<QPlainTextEdit>(this);
-    place(m_output, layout::Text2, QPalette::Base);
+    place(m_output, layout::Text2, QPalette::Base, QPalette::Text);
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
     m_outputReplacer->replace(layout::OutputBeforeFirstVerse);
 
     auto* information = new MultiLineField<QTextEdit>(this);
-    place(information, layout::Text3, QPalette::Base);
+    place(information, layout::Text3, QPalette::Base, QPalette::Text);
     information->setAcceptRichText(false);
     information->setFrameShape(QFrame::NoFrame);
     information->setLineWrapMode(QTextEdit::WidgetWidth);
     information->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     information->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     information->setTabChangesFocus(true);
+    information->forgetHistoryBeforeEachPaste();
     // Set on the document rather than on the text, so lines the user types stay
     // centred too.
     QTextOption centred(Qt::AlignHCenter);
@@ -136,7 +138,7 @@ void WumpelWindow::buildFields()
     information->setAccessibleName(QStringLiteral("Information"));
 
     auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
-    place(examples, layout::Command1, QPalette::Button);
+    place(examples, layout::Command1, QPalette::Button, QPalette::ButtonText);
     giveFlatFace(examples, QColor::fromRgb(*layout::Command1.background));
     // No default button: Enter in the text fields only starts a new line.
     examples->setAutoDefault(false);
@@ -155,7 +157,7 @@ void WumpelWindow::buildFields()
 QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
 {
     auto* field = new QLineEdit(QString::number(number), this);
-    place(field, layout, QPalette::Base);
+    place(field, layout, QPalette::Base, QPalette::Text);
     field->setAlignment(Qt::AlignCenter);
     field->setAccessibleName(QStringLiteral("Beispiel %1").arg(number));
     // The list belongs to the field, whatever the user has typed into it.
@@ -167,9 +169,9 @@ QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
 QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
 {
     auto* label = new QLabel(text, this);
-    place(label, layout, QPalette::Window);
-    label->setAutoFillBackground(true);
     label->setForegroundRole(QPalette::ButtonText);
+    place(label, layout, QPalette::Window, QPalette::ButtonText);
+    label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
@@ -188,21 +190,25 @@ ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout, const Q
 }
 
 void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,
-                         QPalette::ColorRole backgroundRole)
+                         QPalette::ColorRole backgroundRole, QPalette::ColorRole textRole)
 {
     widget->setObjectName(qString(layout.name));
     widget->setGeometry(pixelRect(layout.box));
     widget->setFont(fontFor(layout.font));
     if (layout.background.has_value()) {
         QPalette palette = widget->palette();
-        palette.setColor(backgroundRole, QColor::fromRgb(*layout.background));
+        giveFixedBackground(palette, backgroundRole, textRole, QColor::fromRgb(*layout.background));
         widget->setPalette(palette);
     }
 }
 
 std::u16string WumpelWindow::ReadWordList() const
 {
-    return crLfText(m_wordList->toPlainText());
+    // The raw text, as the field holds it: toPlainText() would turn a no-break
+    // space into a blank and a line separator into a line break, and the list
+    // would then read differently here than in wumpel-verse. Only the breaks
+    // between blocks, the lines the user sees, become CR LF.
+    return crLfText(m_wordList->document()->toRawText(), QChar::ParagraphSeparator);
 }
 
 void WumpelWindow::ReplaceOutput(std::u16string_view text)

@@ -54,7 +54,8 @@ private:
     ClickFilter* addClickableLabel(const ObjectLayout& layout, const QString& text,
                                    const QString& accessibleName = QString());
     QLineEdit* addExampleField(const ObjectLayout& layout, int number);
-    void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole);
+    void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole,
+               QPalette::ColorRole textRole);
 
     void applyWordList();
     void startNewText();

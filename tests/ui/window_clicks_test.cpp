@@ -393,6 +393,16 @@ private slots:
         QCOMPARE(window->ReadWordList(), std::u16string(u"der Hund\r\n\r\ndie Wurst"));
     }
 
+    // As wumpel-verse reads it: a no-break space is no blank and a line
+    // separator no line break; only the lines the user sees end in CR LF.
+    void wordListIsReadCharacterForCharacter()
+    {
+        const auto window = makeShownWindow();
+        objectAs<QPlainTextEdit>(*window, "Text1")
+            ->insertPlainText("der\u00A0Hund\u2028die\nKatze");
+        QCOMPARE(window->ReadWordList(), std::u16string(u"der\u00A0Hund\u2028die\r\nKatze"));
+    }
+
     void outputLineBreaksAreShownAsLines()
     {
         const auto window = makeShownWindow();

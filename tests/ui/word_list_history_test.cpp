@@ -15,16 +15,17 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextEdit>
 
 using namespace wumpel;
 using namespace wumpel::test;
 
 namespace {
 
-void pasteOverAll(WumpelWindow& window, const QString& text)
+void pasteOverAll(WumpelWindow& window, const QString& text, const QString& field = "Text1")
 {
     QGuiApplication::clipboard()->setText(text);
-    click(window, "Text1");
+    click(window, field);
     QTest::keyClick(window.windowHandle(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
 }
@@ -70,6 +71,25 @@ private slots:
             click(*window, "Label3");
         }
         QCOMPARE(wordList->document()->availableUndoSteps(), afterOneRound);
+    }
+
+    // Nothing replaces Text3, so a paste there bounds its history instead,
+    // and stays undoable itself.
+    void informationHistoryDoesNotGrowWithEarlierPastes()
+    {
+        const auto window = makeShownWindow();
+        const QTextDocument* information = objectAs<QTextEdit>(*window, "Text3")->document();
+        const QString text(100000, u'W');
+        // Over the three formatted lines of the start, more steps than later.
+        pasteOverAll(*window, text, "Text3");
+        const int afterOnePaste = information->availableUndoSteps();
+        for (int round = 0; round < 5; ++round) {
+            pasteOverAll(*window, text, "Text3");
+        }
+        QVERIFY(information->availableUndoSteps() <= afterOnePaste);
+        pasteOverAll(*window, "kurz", "Text3");
+        QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(information->toPlainText(), text);
     }
 };
 
