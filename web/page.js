@@ -24,31 +24,38 @@ function pageWordList() {
     return pageObject('Text1').value.replace(/\n/g, '\r\n');
 }
 
-// The caret and the view go to the start, as after any replaced text in the
-// Qt window; the focus stays where it is.
-function pageShowFromStart(field) {
-    field.setSelectionRange(0, 0);
+function pageScrollToStart(field) {
     field.scrollTop = 0;
     field.scrollLeft = 0;
 }
 
+// Text2 is an editable block rather than a textarea: a textarea lays out its
+// whole text again on every change, some 100 ms at a thousand verses, while
+// a block of its own for each new part leaves the earlier ones as they were
+// laid out. Its text is the parts in a row; the program never reads it.
 function pageShowOutput(text, appendOnly) {
     var output = pageObject('Text2');
-    var shown = pageDisplayed(text);
+    var part = document.createElement('div');
+    part.textContent = pageDisplayed(text);
     if (appendOnly) {
-        var end = output.value.length;
-        output.setRangeText(shown, end, end);
+        output.append(part);
     } else {
-        output.value = shown;
+        output.replaceChildren(part);
     }
-    pageShowFromStart(output);
+    // The caret and the view go to the start, as after any replaced text in
+    // the Qt window; the focus stays where it is.
+    if (document.activeElement === output) {
+        getSelection().collapse(output, 0);
+    }
+    pageScrollToStart(output);
     pageOutputEditedSinceShown = false;
 }
 
 function pageShowWordList(text) {
     var wordList = pageObject('Text1');
     wordList.value = pageDisplayed(text);
-    pageShowFromStart(wordList);
+    wordList.setSelectionRange(0, 0);
+    pageScrollToStart(wordList);
 }
 
 function pageFontStack(object) {
