@@ -8,17 +8,16 @@
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
 #include "frontend/layout_json.h"
+#include "frontend/whole_number.h"
 #include "ui/layout_table.h"
 #include "web/page_window.h"
 
-#include <charconv>
 #include <cstdint>
 #include <emscripten/emscripten.h>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace wumpel {
 namespace {
@@ -33,19 +32,6 @@ Page& page()
 {
     static Page thePage;
     return thePage;
-}
-
-// As wumpel-verse reads --seed: a whole decimal number without sign or blanks
-// that fits in 64 bits.
-std::optional<std::uint64_t> parseSeed(std::string_view text)
-{
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || stop != end) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 } // namespace
@@ -72,7 +58,7 @@ EMSCRIPTEN_KEEPALIVE void wumpelOpen()
 // false, and leaves the source on the clock, for text that is no seed.
 EMSCRIPTEN_KEEPALIVE bool wumpelUseSeed(const char* seed)
 {
-    const std::optional<std::uint64_t> value = wumpel::parseSeed(seed);
+    const std::optional<std::uint64_t> value = wumpel::ParseUnsigned64(seed);
     if (!value.has_value()) {
         return false;
     }
