@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 
-// The page's half of the window, run at the head of the module's script: it places the
-// eleven objects from the layout table compiled into the module, hands the
-// word list and the output across, and routes clicks to the engine's actions.
-// Text fields keep LF line breaks; the engine gets and gives CR LF.
+// The page's half of the window, run at the head of the module's script: it
+// places the eleven objects from the layout table compiled into the module,
+// hands the word list and the output across, and routes clicks to the
+// engine's actions. Text fields keep LF line breaks; the engine gets and gives
+// CR LF.
 
 var pageOutputEditedSinceShown = false;
 
