@@ -25,6 +25,7 @@ class HeadlessChromium:
                          "--disable-sync",
                          "--user-data-dir=" + self._profile, "--window-size=" + WINDOW_SIZE):
             options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
     def open(self, page, query=""):
@@ -32,6 +33,12 @@ class HeadlessChromium:
         self.driver.get(pathlib.Path(page).resolve().as_uri() + query)
         WebDriverWait(self.driver, 10).until(lambda driver: driver.execute_script(
             "return performance.getEntriesByName('wumpel-ready').length > 0"))
+
+    def errors(self):
+        """What the page's console reported as errors since the last call, the
+        policy's refusals among them."""
+        return [entry["message"] for entry in self.driver.get_log("browser")
+                if entry["level"] == "SEVERE"]
 
     def close(self):
         self.driver.quit()

@@ -78,6 +78,7 @@ class PageTest(unittest.TestCase):
                                   encoding="utf-8").stdout
         # The page shows LF for every line break, as the tool writes them.
         self.assertEqual(self.output(), expected)
+        self.assertEqual(self.chromium.errors(), [])
 
     def test_too_few_words_message(self):
         message = subprocess.run([VERSE_TOOL], input="der Hund\n", capture_output=True,
