@@ -92,6 +92,7 @@ class PageTest(unittest.TestCase):
         word_list = self.driver.find_element("id", "Text1")
         word_list.clear()
         word_list.send_keys("der Hund", Keys.ENTER, "die Katze")
+        self.assertEqual(self.value("Text1"), "der Hund\ndie Katze")
         self.click("Übernehmen")
         self.assertEqual(self.output(), message)
 
