@@ -16,6 +16,8 @@ import pathlib
 import statistics
 import sys
 
+# Run from the source tree, which must stay free of compiled caches.
+sys.dont_write_bytecode = True
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tests" / "web"))
 from headless_chromium import HeadlessChromium  # noqa: E402
 
