@@ -2,29 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/arguments.h"
 
+#include "frontend/whole_number.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
-#include <system_error>
 
 namespace wumpel::cli {
 namespace {
 
 constexpr std::string_view CountOption = "--count";
 constexpr std::string_view SeedOption = "--seed";
-
-// A whole decimal number without sign or blanks that fits in 64 bits: for an
-// unsigned type, from_chars takes digits only, so all of text must be read.
-std::optional<std::uint64_t> ParseUnsigned64(std::string_view text)
-{
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // Reads the option in arguments[next - 1] into request, and its value too
 // unless it follows an "=". Moves next past what it read.

@@ -6,6 +6,7 @@
 #   tools/dev.sh test   install what is missing, build, run the whole test suite,
 #                       then build the Debian package and check it
 #   tools/dev.sh run    install what the window needs, build it, start it
+#   tools/dev.sh web    install emscripten, build the browser page build-web/wumpel.html
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,6 +16,7 @@ jobs="$(nproc)"
 readonly jobs
 readonly sanitize_dir="${WUMPEL_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 readonly fuzz_dir="${WUMPEL_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+readonly web_dir="${WUMPEL_WEB_BUILD_DIR:-$root/build-web}"
 readonly fuzz_seconds="${WUMPEL_FUZZ_SECONDS:-60}"
 readonly fuzzers=(engine cli_input)
 
@@ -30,6 +32,11 @@ readonly test_packages=(
     clang libclang-rt-14-dev
     lintian file man-db
     xvfb xclip libxcb1-dev
+    chromium chromium-driver python3-selenium
+)
+# The page: emscripten runs its JS optimizer on node, which needs node-acorn.
+readonly web_packages=(
+    cmake python3 emscripten node-acorn
 )
 
 as_root() {
@@ -51,9 +58,17 @@ install_missing_packages() {
     fi
 }
 
+# The browser page, the engine compiled to WebAssembly: one file,
+# $web_dir/wumpel.html.
+build_web() {
+    emcmake cmake -S "$root" -B "$web_dir" -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$web_dir" --parallel "$jobs"
+}
+
+# With the page given, the suite runs its browser tests too.
 build() {
     cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DWUMPEL_BUILD_TESTS=ON -DWUMPEL_BUILD_BENCHMARKS=ON
+        -DWUMPEL_BUILD_TESTS=ON -DWUMPEL_BUILD_BENCHMARKS=ON -DWUMPEL_WEB_PAGE="$web_dir/wumpel.html"
     cmake --build "$build_dir" --parallel "$jobs"
 }
 
@@ -121,7 +136,8 @@ run_fuzzers() {
 
 case "${1:-}" in
 test)
-    install_missing_packages "${run_packages[@]}" "${test_packages[@]}"
+    install_missing_packages "${run_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
+    build_web
     build
     run_tests
     run_sanitized_tests
@@ -134,8 +150,13 @@ run)
     build_window
     exec "$build_dir/app/wumpel"
     ;;
+web)
+    install_missing_packages "${web_packages[@]}"
+    build_web
+    echo "built $web_dir/wumpel.html"
+    ;;
 *)
-    echo "usage: tools/dev.sh test|run" >&2
+    echo "usage: tools/dev.sh test|run|web" >&2
     exit 2
     ;;
 esac

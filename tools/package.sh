@@ -13,6 +13,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 readonly root
 readonly release_dir="${WUMPEL_RELEASE_BUILD_DIR:-$root/build-release}"
+readonly web_page="${WUMPEL_WEB_BUILD_DIR:-$root/build-web}/wumpel.html"
 readonly reference_dir="${1:-}"
 jobs="$(nproc)"
 readonly jobs
@@ -24,9 +25,12 @@ fail() {
     exit 1
 }
 
+# The browser page goes into the package as tools/dev.sh web builds it.
 build_package() {
+    bash "$root/tools/dev.sh" web
     cmake -S "$root" -B "$release_dir" -DCMAKE_BUILD_TYPE=Release \
-        -DWUMPEL_BUILD_UI=ON -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
+        -DWUMPEL_BUILD_UI=ON -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF \
+        -DWUMPEL_WEB_PAGE="$web_page"
     cmake --build "$release_dir" --parallel "$jobs"
     rm -f "$release_dir"/wumpel_*.deb
     (cd "$release_dir" && cpack -G DEB)
@@ -52,6 +56,8 @@ check_unpacked() {
             cmp -s - "$verses" || fail "the unpacked wumpel-verse writes other verses than the tested build"
     fi
     [ -x "$scratch/usr/bin/wumpel" ] || fail "the package holds no /usr/bin/wumpel"
+    cmp -s "$web_page" "$scratch/usr/share/wumpel/wumpel.html" ||
+        fail "the package does not hold the page as built in $web_page"
 
     desktop-file-validate "$scratch/usr/share/applications/org.wumpel.Wumpel.desktop"
     appstreamcli validate --no-net "$scratch/usr/share/metainfo/org.wumpel.Wumpel.metainfo.xml"

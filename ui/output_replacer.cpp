@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/output_replacer.h"
 
+#include "frontend/output_extension.h"
 #include "ui/line_breaks.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <cstddef>
+#include <optional>
 
 namespace wumpel {
 
@@ -22,12 +26,10 @@ OutputReplacer::OutputReplacer(QPlainTextEdit* field) : QObject(field), m_field(
 void OutputReplacer::replace(std::u16string_view text)
 {
     m_replacing = true;
-    // A CR at the end of the shown text could pair with an LF that starts the
-    // new part, which the field would then show differently.
-    const bool extendsShown = !m_edited && text.size() > m_shown.size() &&
-                              text.starts_with(m_shown) && !m_shown.ends_with(u'\r');
-    if (extendsShown) {
-        append(text.substr(m_shown.size()));
+    const std::optional<std::size_t> newPart =
+        m_edited ? std::nullopt : extensionStart(m_shown, text);
+    if (newPart.has_value()) {
+        append(text.substr(*newPart));
     } else {
         replaceAll(text);
     }

@@ -3,10 +3,10 @@
 #include "ui/wumpel_window.h"
 
 #include "engine/actions.h"
+#include "frontend/example_word_lists.h"
 #include "ui/click_filter.h"
 #include "ui/clickable_label_accessible.h"
 #include "ui/dog_image.h"
-#include "ui/example_word_lists.h"
 #include "ui/flat_button_face.h"
 #include "ui/line_breaks.h"
 #include "ui/multi_line_field.h"

@@ -10,7 +10,7 @@
 #include "engine/random_source.h"
 #include "engine/verse_composer.h"
 #include "engine/verse_window.h"
-#include "ui/example_word_lists.h"
+#include "frontend/example_word_lists.h"
 #include "ui/wumpel_window.h"
 
 #include <QApplication>

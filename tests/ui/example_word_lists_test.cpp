@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/generator_state.h"
 #include "engine/word_list_parser.h"
+#include "frontend/example_word_lists.h"
 #include "offscreen_test_main.h"
-#include "ui/example_word_lists.h"
 
 #include <QTest>
 

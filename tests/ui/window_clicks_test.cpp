@@ -3,9 +3,9 @@
 #include "engine/actions.h"
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
+#include "frontend/example_word_lists.h"
 #include "offscreen_test_main.h"
 #include "recording_verse_window.h"
-#include "ui/example_word_lists.h"
 #include "window_test_support.h"
 
 #include <QApplication>

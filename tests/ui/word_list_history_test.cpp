@@ -6,8 +6,8 @@
 // the window monkey's large pastes took the window past 400 MB within 50,000
 // events. A load now keeps itself undoable and lets the older history go.
 
+#include "frontend/example_word_lists.h"
 #include "offscreen_test_main.h"
-#include "ui/example_word_lists.h"
 #include "window_test_support.h"
 
 #include <QClipboard>

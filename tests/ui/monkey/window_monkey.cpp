@@ -3,7 +3,7 @@
 #include "window_monkey.h"
 
 #include "engine/actions.h"
-#include "ui/example_word_lists.h"
+#include "frontend/example_word_lists.h"
 #include "ui/line_breaks.h"
 #include "ui/window_layout.h"
 #include "window_test_support.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
-#include "ui/example_word_lists.h"
+#include "frontend/example_word_lists.h"
 
 #include <array>
 #include <cstddef>

@@ -1,0 +1,121 @@
+# SPDX-FileCopyrightText: 2026 The Wumpel developers
+# SPDX-License-Identifier: MIT
+"""The page in a real browser: where its objects sit, the verses it shows, and
+the click and focus rules it shares with the Qt window."""
+
+import json
+import os
+import subprocess
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from headless_chromium import HeadlessChromium
+
+PAGE = os.environ["WUMPEL_WEB_PAGE"]
+VERSE_TOOL = os.environ["WUMPEL_VERSE_TOOL"]
+PRINT_LAYOUT = os.environ["WUMPEL_PRINT_LAYOUT"]
+
+
+def rgb(hex_colour):
+    value = int(hex_colour[1:], 16)
+    return "rgb({}, {}, {})".format(value >> 16, (value >> 8) & 0xFF, value & 0xFF)
+
+
+class PageTest(unittest.TestCase):
+    def setUp(self):
+        self.chromium = HeadlessChromium()
+        self.addCleanup(self.chromium.close)
+        self.driver = self.chromium.driver
+
+    def click(self, name):
+        self.driver.find_element("id", name).click()
+
+    def value(self, name):
+        return self.driver.execute_script("return document.getElementById(arguments[0]).value",
+                                          name)
+
+    def output(self):
+        return self.driver.execute_script("return document.getElementById('Text2').textContent")
+
+    def focused(self):
+        return self.driver.execute_script("return document.activeElement.id")
+
+    def test_boxes_and_colours_follow_layout_table(self):
+        layout = json.loads(subprocess.run([PRINT_LAYOUT], check=True, capture_output=True,
+                                           text=True).stdout)
+        self.chromium.open(PAGE)
+        measured = self.driver.execute_script("""
+            const origin = document.getElementById('Wumpel').getBoundingClientRect();
+            return arguments[0].map(name => {
+                const element = document.getElementById(name);
+                const box = element.getBoundingClientRect();
+                const style = getComputedStyle(element);
+                return [box.left - origin.left, box.top - origin.top, box.width, box.height,
+                        style.backgroundColor, style.fontSize, style.fontWeight];
+            });""", [object["name"] for object in layout["objects"]])
+        for object, (left, top, width, height, background, size, weight) in zip(
+                layout["objects"], measured):
+            with self.subTest(object=object["name"]):
+                for side, actual in (("left", left), ("top", top), ("width", width),
+                                     ("height", height)):
+                    self.assertLessEqual(abs(actual - object[side]), 1, side)
+                if object["background"] is not None:
+                    self.assertEqual(background, rgb(object["background"]))
+                self.assertEqual(size, "{}px".format(object["pixelSize"]))
+                self.assertEqual(weight, "700" if object["bold"] else "400")
+
+    def test_seeded_run_writes_what_wumpel_verse_writes(self):
+        self.chromium.open(PAGE, "?seed=7")
+        self.click("Label3")
+        list_1 = self.value("Text1").replace("\n", "\r\n")
+        self.click("Übernehmen")
+        self.click("Label1")
+        self.click("Label1")
+        expected = subprocess.run([VERSE_TOOL, "--seed", "7", "--count", "3"], input=list_1,
+                                  check=True, capture_output=True, text=True,
+                                  encoding="utf-8").stdout
+        # The page shows LF for every line break, as the tool writes them.
+        self.assertEqual(self.output(), expected)
+        self.assertEqual(self.chromium.errors(), [])
+
+    def test_too_few_words_message(self):
+        message = subprocess.run([VERSE_TOOL], input="der Hund\n", capture_output=True,
+                                 text=True, encoding="utf-8").stderr.rstrip("\n")
+        self.chromium.open(PAGE)
+        self.click("Label1")
+        self.assertEqual(self.output(), message)
+        self.click("Label3")
+        self.click("Übernehmen")
+        self.assertTrue(self.output().startswith("Wenn "))
+        word_list = self.driver.find_element("id", "Text1")
+        word_list.clear()
+        word_list.send_keys("der Hund", Keys.ENTER, "die Katze")
+        self.assertEqual(self.value("Text1"), "der Hund\ndie Katze")
+        self.click("Übernehmen")
+        self.assertEqual(self.output(), message)
+
+    def test_double_click_appends_one_verse(self):
+        self.chromium.open(PAGE)
+        self.click("Label3")
+        self.click("Übernehmen")
+        ActionChains(self.driver).double_click(
+            self.driver.find_element("id", "Label1")).perform()
+        self.assertEqual(self.output().count("Wenn "), 2)
+
+    def test_start_focus_and_tab_order(self):
+        self.chromium.open(PAGE)
+        self.assertEqual(self.output(), " noch leer\n")
+        self.assertEqual(self.focused(), "Text1")
+        self.click("Label3")
+        self.assertEqual(self.focused(), "Text1", "a label took the focus")
+        reached = []
+        for _ in range(5):
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            reached.append(self.focused())
+        self.assertEqual(reached, ["Text2", "Text3", "Command1", "Text4", "Text5"])
+
+
+if __name__ == "__main__":
+    unittest.main()

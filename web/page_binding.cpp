@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The Wumpel developers
+// SPDX-License-Identifier: MIT
+
+// What the page's script calls: the engine's own actions over one PageWindow
+// and one GeneratorState, which live as long as the page.
+
+#include "engine/actions.h"
+#include "engine/generator_state.h"
+#include "engine/random_source.h"
+#include "frontend/layout_json.h"
+#include "frontend/whole_number.h"
+#include "ui/layout_table.h"
+#include "web/page_window.h"
+
+#include <cstdint>
+#include <emscripten/emscripten.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wumpel {
+namespace {
+
+struct Page {
+    GeneratorState state;
+    std::unique_ptr<RandomSource> random = std::make_unique<ClockRandomSource>();
+    PageWindow window;
+};
+
+Page& page()
+{
+    static Page thePage;
+    return thePage;
+}
+
+} // namespace
+} // namespace wumpel
+
+extern "C" {
+
+// The layout table as JSON (frontend/layout_json.h), UTF-8, for the page to
+// build its window from.
+EMSCRIPTEN_KEEPALIVE const char* wumpelLayout()
+{
+    static const std::string json = wumpel::layoutJson();
+    return json.c_str();
+}
+
+// Text2's start text, put there as every later text is, so that the first
+// verse replaces it.
+EMSCRIPTEN_KEEPALIVE void wumpelOpen()
+{
+    wumpel::page().window.ReplaceOutput(wumpel::layout::OutputBeforeFirstVerse);
+}
+
+// Makes every verse follow from seed, as wumpel-verse --seed does. Returns
+// false, and leaves the source on the clock, for text that is no seed.
+EMSCRIPTEN_KEEPALIVE bool wumpelUseSeed(const char* seed)
+{
+    const std::optional<std::uint64_t> value = wumpel::ParseUnsigned64(seed);
+    if (!value.has_value()) {
+        return false;
+    }
+    wumpel::page().random = std::make_unique<wumpel::SeededRandomSource>(*value);
+    return true;
+}
+
+EMSCRIPTEN_KEEPALIVE void wumpelApplyWordList()
+{
+    wumpel::Page& page = wumpel::page();
+    wumpel::ApplyWordList(page.state, page.window, *page.random);
+}
+
+EMSCRIPTEN_KEEPALIVE void wumpelStartNewText()
+{
+    wumpel::Page& page = wumpel::page();
+    wumpel::StartNewText(page.state, page.window, *page.random);
+}
+
+EMSCRIPTEN_KEEPALIVE void wumpelAppendVerse()
+{
+    wumpel::Page& page = wumpel::page();
+    wumpel::AppendVerse(page.state, page.window, *page.random);
+}
+
+EMSCRIPTEN_KEEPALIVE void wumpelLoadExample(int number)
+{
+    wumpel::PageWindow::LoadExample(number);
+}
+
+} // extern "C"
