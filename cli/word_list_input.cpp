@@ -13,7 +13,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace wumpel::cli {
 namespace {
@@ -47,7 +49,7 @@ InputError NotUtf8(const std::string& name, std::size_t offset)
 InputError TooLong(const std::string& name)
 {
     return InputError{name + " is too long: a word list may hold at most " +
-                      std::to_string(MaxWordListBytes >> 20U) + " MiB up to the end of its " +
+                      std::to_string(MaxWordListMebibytes) + " MiB up to the end of its " +
                       std::to_string(WordListCapacity) + "th entry"};
 }
 

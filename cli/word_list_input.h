@@ -22,7 +22,8 @@ struct InputError : std::runtime_error {
 // The most the tool reads of an input whose list is not whole before then:
 // far more than anyone types or pastes, and little enough that the text and
 // the entries made of it take some tens of megabytes at worst.
-inline constexpr std::size_t MaxWordListBytes = std::size_t{4} << 20U;
+inline constexpr std::size_t MaxWordListMebibytes = 4;
+inline constexpr std::size_t MaxWordListBytes = MaxWordListMebibytes * 1024 * 1024;
 
 // Whether text's word list can change no more, whatever follows it: its first
 // WordListCapacity entries all end in a line break within text. Only then may

@@ -36,7 +36,7 @@ TEST_P(VerseToolFailureTest, ReportsOneLineAndWritesNoVerse)
 
 constexpr std::string_view Nine = GodList;
 // The most the tool reads before a list is whole, as its manual page says.
-constexpr std::size_t MaxListBytes = std::size_t{4} << 20U;
+constexpr std::size_t MaxListBytes = std::size_t{4} * 1024 * 1024;
 constexpr std::string_view Help = " (see wumpel-verse --help)\n";
 constexpr std::string_view CountRange = ": expected a whole number from 1 to 18446744073709551615";
 constexpr std::string_view SeedRange = ": expected a whole number from 0 to 18446744073709551615";
