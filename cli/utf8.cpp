@@ -11,7 +11,7 @@ namespace {
 
 constexpr char16_t Cr = u'\r';
 constexpr char16_t Lf = u'\n';
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char32_t ByteOrderMark = 0xFEFF;
 constexpr char32_t ReplacementCharacter = 0xFFFD;
 
 bool IsHighSurrogate(char32_t unit)
@@ -49,52 +49,106 @@ bool StartsSurrogatePair(std::u16string_view text, std::size_t at)
     return IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1]);
 }
 
+enum class SequenceEnd { Complete, IllFormed, CutOff };
+
+// Reads the sequence that starts at bytes[at] into codePoint and moves at past
+// it. Ill-formed is what Unicode calls so: a stray continuation byte, an
+// overlong form, a surrogate, a value above U+10FFFF. A sequence that is
+// well-formed as far as bytes go, but goes on beyond them, is cut off.
+SequenceEnd ReadSequence(std::string_view bytes, std::size_t& at, char32_t& codePoint)
+{
+    const auto byteAt = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byteAt(at++);
+    // The continuation bytes to follow, and the range the first of them must
+    // lie in: the narrower ranges after E0, ED, F0 and F4 are what exclude
+    // overlong forms, surrogates and values above U+10FFFF.
+    int continuations = 0;
+    codePoint = lead;
+    int lowest = 0x80;
+    int highest = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        continuations = 1;
+        codePoint = lead & 0x1FU;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        continuations = 2;
+        codePoint = lead & 0x0FU;
+        lowest = lead == 0xE0 ? 0xA0 : 0x80;
+        highest = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        continuations = 3;
+        codePoint = lead & 0x07U;
+        lowest = lead == 0xF0 ? 0x90 : 0x80;
+        highest = lead == 0xF4 ? 0x8F : 0xBF;
+    } else if (lead >= 0x80) {
+        return SequenceEnd::IllFormed;
+    }
+    for (; continuations > 0; --continuations) {
+        if (at == bytes.size()) {
+            return SequenceEnd::CutOff;
+        }
+        if (byteAt(at) < lowest || byteAt(at) > highest) {
+            return SequenceEnd::IllFormed;
+        }
+        codePoint = (codePoint << 6U) | (byteAt(at++) & 0x3FU);
+        lowest = 0x80;
+        highest = 0xBF;
+    }
+    return SequenceEnd::Complete;
+}
+
 } // namespace
 
 std::optional<std::size_t> DecodeUtf8(std::string_view bytes, std::u16string& out)
 {
-    const auto byteAt = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
     // A byte decodes to one unit at most, and an LF to two.
     out.reserve(out.size() + bytes.size() +
                 static_cast<std::size_t>(std::ranges::count(bytes, '\n')));
-    std::size_t at = bytes.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    Utf8Decoder decoder;
+    if (const auto offset = decoder.Decode(bytes, out)) {
+        return offset;
+    }
+    return decoder.Finish();
+}
+
+std::optional<std::size_t> Utf8Decoder::Decode(std::string_view piece, std::u16string& out)
+{
+    std::string joined;
+    std::string_view bytes = piece;
+    if (!m_waiting.empty()) {
+        joined = m_waiting + std::string(piece);
+        bytes = joined;
+    }
+    std::size_t at = 0;
     while (at < bytes.size()) {
         const std::size_t start = at;
-        const unsigned char lead = byteAt(at++);
-        // The continuation bytes to follow, and the range the first of them must
-        // lie in: the narrower ranges after E0, ED, F0 and F4 are what exclude
-        // overlong forms, surrogates and values above U+10FFFF.
-        int continuations = 0;
-        char32_t codePoint = lead;
-        int lowest = 0x80;
-        int highest = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            continuations = 1;
-            codePoint = lead & 0x1FU;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuations = 2;
-            codePoint = lead & 0x0FU;
-            lowest = lead == 0xE0 ? 0xA0 : 0x80;
-            highest = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuations = 3;
-            codePoint = lead & 0x07U;
-            lowest = lead == 0xF0 ? 0x90 : 0x80;
-            highest = lead == 0xF4 ? 0x8F : 0xBF;
-        } else if (lead >= 0x80) {
-            return start;
-        }
-        for (; continuations > 0; --continuations) {
-            if (at == bytes.size() || byteAt(at) < lowest || byteAt(at) > highest) {
-                return start;
+        char32_t codePoint = 0;
+        switch (ReadSequence(bytes, at, codePoint)) {
+        case SequenceEnd::Complete:
+            // The encoding's signature, not text.
+            if (!(m_atStart && codePoint == ByteOrderMark)) {
+                AppendUtf16(codePoint, out);
             }
-            codePoint = (codePoint << 6U) | (byteAt(at++) & 0x3FU);
-            lowest = 0x80;
-            highest = 0xBF;
+            m_atStart = false;
+            break;
+        case SequenceEnd::IllFormed:
+            return m_offset + start;
+        case SequenceEnd::CutOff:
+            m_offset += start;
+            m_waiting = bytes.substr(start);
+            return std::nullopt;
         }
-        AppendUtf16(codePoint, out);
     }
+    m_offset += bytes.size();
+    m_waiting.clear();
     return std::nullopt;
+}
+
+std::optional<std::size_t> Utf8Decoder::Finish() const
+{
+    if (m_waiting.empty()) {
+        return std::nullopt;
+    }
+    return m_offset;
 }
 
 std::size_t EncodeUtf8WithLf(std::u16string_view text, std::span<char> out)

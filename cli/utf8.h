@@ -23,6 +23,27 @@ namespace wumpel::cli {
 // a sequence cut off by the end of bytes.
 std::optional<std::size_t> DecodeUtf8(std::string_view bytes, std::u16string& out);
 
+// Decodes as DecodeUtf8 does, but bytes that arrive piece by piece: a sequence
+// cut off by the end of one piece waits for the next, and offsets count from
+// the first byte of the first piece. Once a call has reported a bad byte, the
+// decoder is done with.
+class Utf8Decoder {
+public:
+    // Appends the UTF-16 of the piece to out; returns the offset of the first
+    // ill-formed sequence, with everything before it decoded.
+    std::optional<std::size_t> Decode(std::string_view piece, std::u16string& out);
+
+    // For the end of the input: the offset of a sequence still waiting to be
+    // finished, which the end has cut off.
+    std::optional<std::size_t> Finish() const;
+
+private:
+    std::string m_waiting;
+    // Of the first byte of m_waiting, or of the next piece when none waits.
+    std::size_t m_offset = 0;
+    bool m_atStart = true;
+};
+
 // The most bytes EncodeUtf8WithLf writes for one UTF-16 code unit.
 inline constexpr std::size_t MaxUtf8BytesPerUnit = 3;
 

@@ -4,7 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/text_output.h"
-#include "cli/utf8.h"
+#include "cli/word_list_input.h"
 #include "engine/actions.h"
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
@@ -12,17 +12,10 @@
 #include "engine/word_list_parser.h"
 #include "engine/word_tables.h"
 
-#include <array>
-#include <cerrno>
-#include <cstddef>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <new>
-#include <stdexcept>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 #include <variant>
 
 namespace wumpel::cli {
@@ -45,64 +38,6 @@ constexpr std::string_view Usage =
     "\n"
     "Exit status: 0 verses written, 1 too few entries, 2 bad arguments or input.\n";
 
-// What makes a word list unusable before it is parsed; what() is one line for
-// the user, without the program's name or a line break.
-struct InputError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Closes a file the tool opened itself, whichever way reading it ends.
-class OpenedFile {
-public:
-    explicit OpenedFile(int fd) : m_fd(fd) {}
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile(OpenedFile&&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-    OpenedFile& operator=(OpenedFile&&) = delete;
-    ~OpenedFile() { ::close(m_fd); }
-
-private:
-    int m_fd;
-};
-
-InputError CannotRead(const std::string& name, int error)
-{
-    return InputError{"cannot read " + name + ": " + std::strerror(error)};
-}
-
-std::u16string Read(int fd, const std::string& name)
-{
-    std::string bytes;
-    std::array<char, std::size_t{1} << 16U> chunk{};
-    for (ssize_t count = 0; (count = ::read(fd, chunk.data(), chunk.size())) != 0;) {
-        if (count > 0) {
-            bytes.append(chunk.data(), static_cast<std::size_t>(count));
-        } else if (errno != EINTR) {
-            throw CannotRead(name, errno);
-        }
-    }
-    std::u16string text;
-    if (const auto offset = DecodeUtf8(bytes, text)) {
-        throw InputError(name + " is not valid UTF-8: bad byte at offset " +
-                         std::to_string(*offset));
-    }
-    return text;
-}
-
-// The whole input, checked to be UTF-8, as the engine's text (see DecodeUtf8).
-std::u16string ReadWordList(std::string_view name, int standardInput)
-{
-    if (name == StandardInputName) {
-        return Read(standardInput, "standard input");
-    }
-    const int fd = ::open(std::string(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw CannotRead(Quoted(name), errno);
-    }
-    const OpenedFile opened(fd);
-    return Read(fd, Quoted(name));
-}
-
 int Fail(const ToolStreams& streams, std::string_view message)
 {
     WriteAll(streams.Error, std::string(ProgramName) + ": " + std::string(message) + "\n");
@@ -124,7 +59,7 @@ int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
 {
     GeneratorState state;
     InitWordTables(state);
-    // The text may be as large as the input; it goes as soon as it is parsed.
+    // The text goes as soon as it is parsed.
     ParseWordList(state, ReadWordList(request.Input, streams.Input));
     if (state.LastEntryIndex < MinimumLastEntryIndex) {
         TextOutput error(streams.Error);
@@ -175,8 +110,9 @@ int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams&
         } catch (const std::system_error& error) {
             return Fail(streams, "cannot write the output: " + error.code().message());
         } catch (const std::bad_alloc&) {
-            // The word list is held whole as the engine's text, as the window
-            // holds it, so an input of one enormous line can use up the memory.
+            // The word list is held as the engine's text, as the window holds
+            // it; within the size limit that can still be more than a tightly
+            // limited process may have.
             return Fail(streams, "not enough memory for the word list and its verses");
         }
     } catch (const std::system_error&) {

@@ -42,23 +42,24 @@ Draw NextDraw(XoshiroState& s)
     return static_cast<Draw>(result >> (64U - DrawBits));
 }
 
-std::uint64_t ClockTicks()
+} // namespace
+
+std::uint64_t SystemClockTicks()
 {
     return static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-} // namespace
-
-ClockRandomSource::ClockRandomSource()
-    : m_state(SeededState((std::uint64_t{std::random_device{}()} << 32U) ^ ClockTicks()))
+ClockRandomSource::ClockRandomSource(TickClock clock)
+    : m_clock(clock),
+      m_state(SeededState((std::uint64_t{std::random_device{}()} << 32U) ^ m_clock()))
 {
 }
 
 // Folds the clock into the running state, so what came before still counts.
 void ClockRandomSource::Reseed()
 {
-    std::uint64_t spread = ClockTicks();
+    std::uint64_t spread = m_clock();
     m_state[0] ^= SplitMix64(spread);
     m_state[1] ^= SplitMix64(spread);
     // The all-zero state is the one state xoshiro never leaves.

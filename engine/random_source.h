@@ -29,16 +29,22 @@ protected:
 // Both sources run xoshiro256**: small, fast, and good enough for verses.
 using XoshiroState = std::array<std::uint64_t, 4>;
 
+// A clock's reading in ticks; the program's clock is the system's finest.
+using TickClock = std::uint64_t (*)();
+std::uint64_t SystemClockTicks();
+
 // The program's source: every reseed mixes the clock into the running state, so
 // two verses composed within one clock tick still differ.
 class ClockRandomSource final : public RandomSource {
 public:
-    ClockRandomSource();
+    // Any clock may be given, so that a test can hold it within one tick.
+    explicit ClockRandomSource(TickClock clock = SystemClockTicks);
 
     void Reseed() override;
     Draw Next() override;
 
 private:
+    TickClock m_clock;
     XoshiroState m_state;
 };
 

@@ -12,6 +12,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 readonly root
 readonly build_dir="${WUMPEL_BUILD_DIR:-$root/build}"
+# The window alone has its own folder, so that switching between run and test
+# does not rebuild everything.
+readonly window_dir="${WUMPEL_WINDOW_BUILD_DIR:-$root/build-window}"
 jobs="$(nproc)"
 readonly jobs
 readonly sanitize_dir="${WUMPEL_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
@@ -30,7 +33,7 @@ readonly test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev time
     appstream desktop-file-utils
     clang libclang-rt-14-dev
-    lintian file man-db
+    lintian file man-db devscripts
     xvfb xclip libxcb1-dev
     chromium chromium-driver python3-selenium
 )
@@ -61,21 +64,22 @@ install_missing_packages() {
 # The browser page, the engine compiled to WebAssembly: one file,
 # $web_dir/wumpel.html.
 build_web() {
-    emcmake cmake -S "$root" -B "$web_dir" -DCMAKE_BUILD_TYPE=Release
+    emcmake cmake -S "$root" -B "$web_dir" -DCMAKE_BUILD_TYPE=Release -DWUMPEL_WARNINGS_AS_ERRORS=ON
     cmake --build "$web_dir" --parallel "$jobs"
 }
 
-# With the page given, the suite runs its browser tests too.
+# Every build here is a developer's, so any compiler warning stops it. With the
+# page given, the suite runs its browser tests too.
 build() {
-    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DWUMPEL_BUILD_TESTS=ON -DWUMPEL_BUILD_BENCHMARKS=ON -DWUMPEL_WEB_PAGE="$web_dir/wumpel.html"
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUMPEL_WARNINGS_AS_ERRORS=ON \
+        -DBUILD_TESTING=ON -DWUMPEL_BUILD_BENCHMARKS=ON -DWUMPEL_WEB_PAGE="$web_dir/wumpel.html"
     cmake --build "$build_dir" --parallel "$jobs"
 }
 
 build_window() {
-    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
-    cmake --build "$build_dir" --parallel "$jobs" --target wumpel
+    cmake -S "$root" -B "$window_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUMPEL_WARNINGS_AS_ERRORS=ON \
+        -DBUILD_TESTING=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
+    cmake --build "$window_dir" --parallel "$jobs" --target wumpel
 }
 
 # Without a display Qt ends in a platform-plugin abort; say what is wrong
@@ -88,17 +92,18 @@ require_display() {
 }
 
 run_tests() {
-    ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
+    ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$jobs"
 }
 
 # The whole suite once more with AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer: any finding ends the test program, so its test fails.
 run_sanitized_tests() {
-    cmake -S "$root" -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUMPEL_SANITIZE=ON
+    cmake -S "$root" -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUMPEL_WARNINGS_AS_ERRORS=ON \
+        -DWUMPEL_SANITIZE=ON
     cmake --build "$sanitize_dir" --parallel "$jobs"
     ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
         UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir "$sanitize_dir" --output-on-failure --parallel "$jobs"
+        ctest --test-dir "$sanitize_dir" --output-on-failure --no-tests=error --parallel "$jobs"
 }
 
 # Each libFuzzer target for a bounded time, side by side, starting from the
@@ -107,8 +112,8 @@ run_sanitized_tests() {
 # <fuzzer>-crash-*.
 run_fuzzers() {
     cmake -S "$root" -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DWUMPEL_BUILD_FUZZERS=ON -DWUMPEL_SANITIZE=ON \
-        -DWUMPEL_BUILD_UI=OFF -DWUMPEL_BUILD_TESTS=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
+        -DWUMPEL_WARNINGS_AS_ERRORS=ON -DWUMPEL_BUILD_FUZZERS=ON -DWUMPEL_SANITIZE=ON \
+        -DWUMPEL_BUILD_UI=OFF -DBUILD_TESTING=OFF -DWUMPEL_BUILD_BENCHMARKS=OFF
     cmake --build "$fuzz_dir" --parallel "$jobs"
     local fuzzer
     local pids=()
@@ -148,7 +153,7 @@ run)
     require_display
     install_missing_packages "${run_packages[@]}"
     build_window
-    exec "$build_dir/app/wumpel"
+    exec "$window_dir/app/wumpel"
     ;;
 web)
     install_missing_packages "${web_packages[@]}"

@@ -35,6 +35,26 @@ TEST_P(Utf8DecodeTest, DecodesUpToTheFirstBadByte)
     EXPECT_EQ(out, c.text);
 }
 
+// Input arrives in pieces of any size: cut anywhere, the same text and offset.
+TEST_P(Utf8DecodeTest, DecodesTheSameInTwoPieces)
+{
+    const DecodeCase& c = GetParam();
+    const std::string_view bytes = c.bytes;
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        Utf8Decoder decoder;
+        std::u16string out;
+        std::optional<std::size_t> offset = decoder.Decode(bytes.substr(0, cut), out);
+        if (!offset) {
+            offset = decoder.Decode(bytes.substr(cut), out);
+        }
+        if (!offset) {
+            offset = decoder.Finish();
+        }
+        EXPECT_EQ(offset, c.badOffset) << "cut at " << cut;
+        EXPECT_EQ(out, c.text) << "cut at " << cut;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WellFormed, Utf8DecodeTest,
     testing::Values(

@@ -35,6 +35,8 @@ TEST_P(VerseToolFailureTest, ReportsOneLineAndWritesNoVerse)
 }
 
 constexpr std::string_view Nine = GodList;
+// The most the tool reads before a list is whole, as its manual page says.
+constexpr std::size_t MaxListBytes = std::size_t{4} * 1024 * 1024;
 constexpr std::string_view Help = " (see wumpel-verse --help)\n";
 constexpr std::string_view CountRange = ": expected a whole number from 1 to 18446744073709551615";
 constexpr std::string_view SeedRange = ": expected a whole number from 0 to 18446744073709551615";
@@ -157,13 +159,25 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
                         std::to_string(Nine.size() + 5) + "\n"},
-        // Only the first 26 entries are parsed, but every byte is checked.
-        FailureCase{"BadByteFarBehindTheEntries",
+        // Until the 26th entry's line has ended, every byte is checked.
+        FailureCase{"BadByteFarBehindTwentyFiveEntries",
                     {"--seed", "1"},
-                    EntryLines(26) + std::string(100000, 'x') + "\xFF",
+                    EntryLines(25) + std::string(100000, 'x') + "\xFF",
                     2,
                     "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
-                        std::to_string(EntryLines(26).size() + 100000) + "\n"},
+                        std::to_string(EntryLines(25).size() + 100000) + "\n"},
+        FailureCase{"BadByteInTheTwentySixthEntry",
+                    {},
+                    EntryLines(25) + "das Ende\xFF\n",
+                    2,
+                    "wumpel-verse: standard input is not valid UTF-8: bad byte at offset " +
+                        std::to_string(EntryLines(25).size() + 8) + "\n"},
+        FailureCase{"OneByteMoreThanTheLimitBeforeTheListIsWhole",
+                    {},
+                    std::string(MaxListBytes - EntryLines(9).size() + 1, '\n') + EntryLines(9),
+                    2,
+                    "wumpel-verse: standard input is too long: a word list may hold at most 4 MiB "
+                    "up to the end of its 26th entry\n"},
         // An input error outranks the too-few-words message.
         FailureCase{"BadByteInAShortList",
                     {},
@@ -223,18 +237,18 @@ TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
     if (!LimitsAddressSpace) {
         GTEST_SKIP() << "address space limits do not work under AddressSanitizer";
     }
-    // One 60 MB line is one entry the engine holds whole, as UTF-16: more than
-    // the 150 MB the tool may map here.
-    const std::string hugeNoun(60'000'000, 'x'); // NOLINT(bugprone-string-constructor)
+    // One 4 MB line is one entry the engine holds whole, as UTF-16, twice:
+    // more than the 20 MB the tool may map here.
+    const std::string hugeNoun(4'000'000, 'x'); // NOLINT(bugprone-string-constructor)
     const ProcessResult result = RunProcess(
-        "/bin/sh", {"-c", "ulimit -v 150000 && exec \"$0\"", WUMPEL_VERSE_PATH}, "das " + hugeNoun);
+        "/bin/sh", {"-c", "ulimit -v 20000 && exec \"$0\"", WUMPEL_VERSE_PATH}, "das " + hugeNoun);
     EXPECT_EQ(result.ExitStatus, 2);
     EXPECT_EQ(result.Error, "wumpel-verse: not enough memory for the word list and its verses\n");
     EXPECT_EQ(result.Output, "");
 }
 
-// Nine nouns of a million bytes each: the input, its text, the entries and
-// one verse of them fit in 100 MB, as nothing is held many times over.
+// Nine nouns of 400,000 bytes each: the input, its text, the entries and one
+// verse of them fit in 50 MB, as nothing is held many times over.
 TEST(VerseToolFailure, VersesOfLongNounsNeedOnlyAFewTimesTheListsSize)
 {
     if (!LimitsAddressSpace) {
@@ -243,18 +257,45 @@ TEST(VerseToolFailure, VersesOfLongNounsNeedOnlyAFewTimesTheListsSize)
     std::string list;
     for (const char* article : {"der ", "die ", "das "}) {
         for (const char letter : {'a', 'b', 'c'}) {
-            list += article + std::string(1'000'000, letter) + "\n";
+            list += article + std::string(400'000, letter) + "\n";
         }
     }
     const ProcessResult result = RunProcess(
-        "/bin/sh", {"-c", "ulimit -v 100000 && exec \"$0\" --seed 1", WUMPEL_VERSE_PATH}, list);
+        "/bin/sh", {"-c", "ulimit -v 50000 && exec \"$0\" --seed 1", WUMPEL_VERSE_PATH}, list);
     EXPECT_EQ(result.ExitStatus, 0) << result.Error;
     EXPECT_EQ(result.Error, "");
-    // Nine nouns of a million bytes and the verse's short text around them.
-    EXPECT_GT(result.Output.size(), 9'000'000U);
-    EXPECT_LT(result.Output.size(), 9'001'000U);
+    // Nine nouns of 400,000 bytes and the verse's short text around them.
+    EXPECT_GT(result.Output.size(), 3'600'000U);
+    EXPECT_LT(result.Output.size(), 3'601'000U);
     EXPECT_TRUE(result.Output.starts_with("Wenn "));
     EXPECT_TRUE(result.Output.ends_with("\n\n"));
+}
+
+// However long the input goes on, the tool ends within seconds and within a
+// 64 MB address space (where that can be limited), in verses or an error.
+TEST(VerseToolFailure, EndlessInputEndsSoonInLittleMemory)
+{
+    struct EndlessCase {
+        const char* command; // "$0" is the tool
+        int exitStatus;
+        std::string_view errorStart;
+    };
+    for (const EndlessCase& c : {
+             EndlessCase{"\"$0\" /dev/zero", 2, "wumpel-verse: '/dev/zero' is too long: a word"},
+             EndlessCase{"yes \"der Hund\" | \"$0\"", 0, ""},
+             EndlessCase{"yes | \"$0\"", 2, "wumpel-verse: standard input is too long: a word"},
+             EndlessCase{"\"$0\" /dev/urandom", 2,
+                         "wumpel-verse: '/dev/urandom' is not valid UTF-8"},
+         }) {
+        SCOPED_TRACE(c.command);
+        const std::string limit = LimitsAddressSpace ? "ulimit -v 64000 && " : "";
+        const ProcessResult result = RunProcess(
+            "/bin/sh",
+            {"-c", limit + "timeout 20 sh -c '" + c.command + "' \"$0\"", WUMPEL_VERSE_PATH}, {});
+        EXPECT_EQ(result.ExitStatus, c.exitStatus) << result.Error;
+        EXPECT_TRUE(result.Error.starts_with(c.errorStart)) << result.Error;
+        EXPECT_EQ(result.Output.empty(), c.exitStatus != 0);
+    }
 }
 
 } // namespace

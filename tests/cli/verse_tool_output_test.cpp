@@ -114,7 +114,23 @@ INSTANTIATE_TEST_SUITE_P(
                        EntryLines(9),
                    16, 30},
         WindowCase{"LongTailOfLinesWithoutBlank",
-                   EntryLines(4) + std::string(300000, '\n') + EntryLines(6), 14, 4}));
+                   EntryLines(4) + std::string(300000, '\n') + EntryLines(6), 14, 4},
+        // The most the tool reads of a list that is not whole before it ends.
+        WindowCase{"ListEndingAtTheLimit",
+                   std::string((std::size_t{4} * 1024 * 1024) - EntryLines(9).size(), '\n') +
+                       EntryLines(9),
+                   17, 3},
+        WindowCase{"WholeListFollowedByMoreThanTheLimit",
+                   EntryLines(26) + std::string(std::size_t{5} * 1024 * 1024, ' '), 18, 3}));
+
+// Reading stops where the list is whole, so a bad byte behind it is never read.
+TEST(VerseToolOutput, BadByteAfterTheTwentySixthEntryIsNotRead)
+{
+    const ProcessResult result =
+        RunVerseTool({"--seed", "19", "--count", "3"}, EntryLines(26) + "\xFF");
+    ASSERT_EQ(result.ExitStatus, 0) << result.Error;
+    EXPECT_EQ(result.Output, WindowOutput(WithCrLf(Utf8ToUtf16(EntryLines(26))), 19, 3));
+}
 
 TEST(VerseToolOutput, LfAndCrLfListsGiveTheSameBytes)
 {

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 #include "engine/actions.h"
-#include "tests/engine/fake_verse_window.h"
 #include "tests/engine/scripted_random_source.h"
+#include "tests/support/fake_verse_window.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "engine/random_source.h"
 #include "frontend/example_word_lists.h"
 #include "offscreen_test_main.h"
-#include "recording_verse_window.h"
+#include "tests/support/fake_verse_window.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -32,8 +32,8 @@ std::u16string expectedOutput(const std::u16string& wordList, const std::vector<
 {
     GeneratorState state;
     SeededRandomSource random(TestSeed);
-    RecordingVerseWindow reference;
-    reference.wordList = wordList;
+    testing_support::FakeVerseWindow reference;
+    reference.WordList = wordList;
     for (const Step step : steps) {
         switch (step) {
         case Step::Apply:
@@ -47,7 +47,7 @@ std::u16string expectedOutput(const std::u16string& wordList, const std::vector<
             break;
         }
     }
-    return reference.output;
+    return reference.Output;
 }
 
 int verseCount(const std::u16string& output)

@@ -7,7 +7,7 @@
 #include "engine/actions.h"
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
-#include "recording_verse_window.h"
+#include "tests/support/fake_verse_window.h"
 #include "verse_form_checker.h"
 
 #include <gtest/gtest.h>
@@ -46,13 +46,13 @@ TEST_P(EngineOutput, IsAccepted)
     for (std::uint64_t seed = 1; seed <= 20; ++seed) {
         GeneratorState state;
         SeededRandomSource random(seed);
-        test::RecordingVerseWindow window;
-        window.wordList = GetParam().list;
+        testing_support::FakeVerseWindow window;
+        window.WordList = GetParam().list;
         ApplyWordList(state, window, random);
         for (int i = 0; i < 5; ++i) {
             AppendVerse(state, window, random);
         }
-        ASSERT_EQ(window.output, state.VerseText);
+        ASSERT_EQ(window.Output, state.VerseText);
         EXPECT_EQ(VerseFormChecker(GetParam().list).check(state.VerseText), "") << "seed " << seed;
     }
 }

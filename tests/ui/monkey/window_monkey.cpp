@@ -236,10 +236,10 @@ void WindowMonkey::click(const MonkeyEvent& event)
         checkWordList(true);
     } else if (hit == QStringLiteral("Übernehmen")) {
         checkWordList(true);
-        m_reference.wordList = m_window->ReadWordList();
+        m_reference.WordList = m_window->ReadWordList();
         ApplyWordList(m_referenceState, m_reference, m_referenceRandom);
         if (m_referenceState.LastEntryIndex >= MinimumLastEntryIndex) {
-            m_form = std::make_unique<VerseFormChecker>(m_reference.wordList);
+            m_form = std::make_unique<VerseFormChecker>(m_reference.WordList);
             m_checkedVerseLength = 0;
         }
         afterVerseAction();
@@ -360,9 +360,9 @@ void WindowMonkey::afterVerseAction()
 {
     ++m_verseActions;
     const std::u16string shown = test::shownOutput(*m_window);
-    if (shown != m_reference.output) {
+    if (shown != m_reference.Output) {
         throw MonkeyFailure("Text2 shows " + excerpt(shown) + " but the engine wrote " +
-                            excerpt(m_reference.output));
+                            excerpt(m_reference.Output));
     }
     m_output = shown;
     if (shown == TooFewWordsMessage) {

@@ -9,7 +9,7 @@
 #include "monkey_progress.h"
 #include "monkey_settings.h"
 #include "process_memory.h"
-#include "recording_verse_window.h"
+#include "tests/support/fake_verse_window.h"
 #include "ui/wumpel_window.h"
 #include "verse_form_checker.h"
 #include "word_list_model.h"
@@ -61,7 +61,7 @@ private:
     // The engine on its own, fed the same word lists and the same seed.
     GeneratorState m_referenceState;
     SeededRandomSource m_referenceRandom;
-    test::RecordingVerseWindow m_reference;
+    testing_support::FakeVerseWindow m_reference;
     std::unique_ptr<VerseFormChecker> m_form;
     std::size_t m_checkedVerseLength = 0;
 
