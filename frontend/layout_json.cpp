@@ -77,6 +77,9 @@ void appendObject(std::string& json, const ObjectLayout& object)
     } else {
         json += "null";
     }
+    json += ',';
+    appendMember(json, "text");
+    appendString(json, object.text);
     json += '}';
 }
 
@@ -97,12 +100,6 @@ std::string layoutJson()
         json += ',';
     }
     json.back() = ']';
-    json += ',';
-    appendMember(json, "instruction");
-    appendString(json, layout::InstructionText);
-    json += ',';
-    appendMember(json, "information");
-    appendString(json, layout::InformationText);
     json += '}';
     return json;
 }

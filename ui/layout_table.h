@@ -46,6 +46,8 @@ struct ObjectLayout {
     FontSpec font;
     // Empty: the desktop's own text-field background.
     std::optional<Rgb> background;
+    // What the object shows when the window opens, line breaks as CR LF.
+    std::u16string_view text;
 };
 
 constexpr int pixelsFromTwips(int twips)
@@ -83,32 +85,7 @@ inline constexpr std::u16string_view WindowTitle = u"Wumpel";
 inline constexpr TwipsRect ClientArea{0, 0, 12120, 8025};
 inline constexpr Rgb Background = 0x80FF80;
 
-inline constexpr FontSpec Serif12{Face::TimesNewRoman, 1200, Weight::Regular};
-inline constexpr FontSpec Serif12Bold{Face::TimesNewRoman, 1200, Weight::Bold};
-inline constexpr FontSpec Serif1425{Face::TimesNewRoman, 1425, Weight::Regular};
-inline constexpr FontSpec Serif1125{Face::TimesNewRoman, 1125, Weight::Regular};
-inline constexpr FontSpec Serif1125Bold{Face::TimesNewRoman, 1125, Weight::Bold};
-inline constexpr FontSpec Sans12{Face::MsSansSerif, 1200, Weight::Regular};
-inline constexpr FontSpec Sans975{Face::MsSansSerif, 975, Weight::Regular};
-
-// In tab order.                        name           Left   Top    Width  Height   font            background
-inline constexpr ObjectLayout Eingabe     {u"Eingabe",     {600,   0,     2655,  1335 }, Serif1125,      0x80FF80};
-inline constexpr ObjectLayout Text1       {u"Text1",       {120,   1560,  3255,  5295 }, Serif12,        std::nullopt};
-inline constexpr ObjectLayout Uebernehmen {u"Übernehmen",  {120,   6840,  3255,  495  }, Serif1425,      0xFF0000};
-inline constexpr ObjectLayout Label2      {u"Label2",      {3360,  0,     4215,  375  }, Serif1425,      0x00FFFF};
-inline constexpr ObjectLayout Text2       {u"Text2",       {3360,  360,   8655,  6975 }, Sans12,         std::nullopt};
-inline constexpr ObjectLayout Text3       {u"Text3",       {0,     7440,  11895, 615  }, Sans975,        0x80FF80};
-inline constexpr ObjectLayout Label1      {u"Label1",      {7560,  0,     4455,  375  }, Serif1425,      0x80FFFF};
-inline constexpr ObjectLayout Label3      {u"Label3",      {1560,  1080,  615,   375  }, Serif12Bold,    0xC0C000};
-inline constexpr ObjectLayout Command1    {u"Command1",    {120,   1080,  1455,  375  }, Serif1125Bold,  0xC0FFC0};
-inline constexpr ObjectLayout Text4       {u"Text4",       {2160,  1080,  615,   375  }, Serif12Bold,    0xC04000};
-inline constexpr ObjectLayout Text5       {u"Text5",       {2760,  1080,  615,   375  }, Serif12Bold,    0xFF0000};
-
-inline constexpr std::array<ObjectLayout, 11> Objects{
-    Eingabe, Text1, Uebernehmen, Label2, Text2, Text3, Label1, Label3, Command1, Text4, Text5};
-// clang-format on
-
-// The texts the window starts with, line breaks as CR LF.
+// The longer texts the window starts with.
 inline constexpr std::u16string_view InstructionText =
     u"Bitte geben Sie mindenstens 9 Wörter (singular) mit Artikel und sich anschließendem "
     u"Enter ein.";
@@ -118,6 +95,31 @@ inline constexpr std::u16string_view InformationText =
     u"Erweiterung der zweizeiligen Variationen von Tarbosch (1850) \r\n"
     u"etwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
 inline constexpr std::u16string_view OutputBeforeFirstVerse = u" noch leer\r\n";
+
+inline constexpr FontSpec Serif12{Face::TimesNewRoman, 1200, Weight::Regular};
+inline constexpr FontSpec Serif12Bold{Face::TimesNewRoman, 1200, Weight::Bold};
+inline constexpr FontSpec Serif1425{Face::TimesNewRoman, 1425, Weight::Regular};
+inline constexpr FontSpec Serif1125{Face::TimesNewRoman, 1125, Weight::Regular};
+inline constexpr FontSpec Serif1125Bold{Face::TimesNewRoman, 1125, Weight::Bold};
+inline constexpr FontSpec Sans12{Face::MsSansSerif, 1200, Weight::Regular};
+inline constexpr FontSpec Sans975{Face::MsSansSerif, 975, Weight::Regular};
+
+// In tab order.                           name              Left    Top  Width  Height  font           background    text
+inline constexpr ObjectLayout Eingabe     {u"Eingabe",     {  600,     0,  2655,  1335}, Serif1125,     0x80FF80,     InstructionText};
+inline constexpr ObjectLayout Text1       {u"Text1",       {  120,  1560,  3255,  5295}, Serif12,       std::nullopt, u""};
+inline constexpr ObjectLayout Uebernehmen {u"Übernehmen",  {  120,  6840,  3255,   495}, Serif1425,     0xFF0000,     u"Übernehmen"};
+inline constexpr ObjectLayout Label2      {u"Label2",      { 3360,     0,  4215,   375}, Serif1425,     0x00FFFF,     u"Neuen Text generieren"};
+inline constexpr ObjectLayout Text2       {u"Text2",       { 3360,   360,  8655,  6975}, Sans12,        std::nullopt, OutputBeforeFirstVerse};
+inline constexpr ObjectLayout Text3       {u"Text3",       {    0,  7440, 11895,   615}, Sans975,       0x80FF80,     InformationText};
+inline constexpr ObjectLayout Label1      {u"Label1",      { 7560,     0,  4455,   375}, Serif1425,     0x80FFFF,     u"Zeilen anhängen"};
+inline constexpr ObjectLayout Label3      {u"Label3",      { 1560,  1080,   615,   375}, Serif12Bold,   0xC0C000,     u"1"};
+inline constexpr ObjectLayout Command1    {u"Command1",    {  120,  1080,  1455,   375}, Serif1125Bold, 0xC0FFC0,     u"Beispiele:"};
+inline constexpr ObjectLayout Text4       {u"Text4",       { 2160,  1080,   615,   375}, Serif12Bold,   0xC04000,     u"2"};
+inline constexpr ObjectLayout Text5       {u"Text5",       { 2760,  1080,   615,   375}, Serif12Bold,   0xFF0000,     u"3"};
+
+inline constexpr std::array<ObjectLayout, 11> Objects{
+    Eingabe, Text1, Uebernehmen, Label2, Text2, Text3, Label1, Label3, Command1, Text4, Text5};
+// clang-format on
 
 constexpr bool onPixelGrid(TwipsRect box)
 {

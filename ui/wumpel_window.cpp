@@ -88,21 +88,21 @@ WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> r
 
 void WumpelWindow::buildLabels()
 {
-    QLabel* instruction = addLabel(layout::Eingabe, qString(layout::InstructionText));
+    QLabel* instruction = addLabel(layout::Eingabe);
     instruction->setFrameShape(QFrame::NoFrame);
     // From the top: the lower part of the box lies under the example row.
     instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     instruction->setWordWrap(true);
     instruction->setAccessibleName(instruction->text());
 
-    connect(addClickableLabel(layout::Uebernehmen, QStringLiteral("Übernehmen")),
-            &ClickFilter::clicked, this, &WumpelWindow::applyWordList);
-    connect(addClickableLabel(layout::Label2, QStringLiteral("Neuen Text generieren")),
-            &ClickFilter::clicked, this, &WumpelWindow::startNewText);
-    connect(addClickableLabel(layout::Label1, QStringLiteral("Zeilen anhängen")),
-            &ClickFilter::clicked, this, &WumpelWindow::appendVerse);
-    connect(addClickableLabel(layout::Label3, QStringLiteral("1"), QStringLiteral("Beispiel 1")),
-            &ClickFilter::clicked, this, [this] { loadExample(1); });
+    connect(addClickableLabel(layout::Uebernehmen), &ClickFilter::clicked, this,
+            &WumpelWindow::applyWordList);
+    connect(addClickableLabel(layout::Label2), &ClickFilter::clicked, this,
+            &WumpelWindow::startNewText);
+    connect(addClickableLabel(layout::Label1), &ClickFilter::clicked, this,
+            &WumpelWindow::appendVerse);
+    connect(addClickableLabel(layout::Label3, QStringLiteral("Beispiel 1")), &ClickFilter::clicked,
+            this, [this] { loadExample(1); });
 }
 
 void WumpelWindow::buildFields()
@@ -117,7 +117,7 @@ void WumpelWindow::buildFields()
     configureMultiLineField(m_output);
     m_output->setAccessibleName(QStringLiteral("Dreizeiler"));
     m_outputReplacer = new OutputReplacer(m_output);
-    m_outputReplacer->replace(layout::OutputBeforeFirstVerse);
+    m_outputReplacer->replace(layout::Text2.text);
 
     auto* information = new MultiLineField<QTextEdit>(this);
     place(information, layout::Text3, QPalette::Base, QPalette::Text);
@@ -133,11 +133,11 @@ void WumpelWindow::buildFields()
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     information->document()->setDefaultTextOption(centred);
-    information->setPlainText(displayedText(layout::InformationText));
+    information->setPlainText(displayedText(layout::Text3.text));
     fitThreeLines(information);
     information->setAccessibleName(QStringLiteral("Information"));
 
-    auto* examples = new QPushButton(QStringLiteral("Beispiele:"), this);
+    auto* examples = new QPushButton(qString(layout::Command1.text), this);
     place(examples, layout::Command1, QPalette::Button, QPalette::ButtonText);
     giveFlatFace(examples, QColor::fromRgb(*layout::Command1.background));
     // No default button: Enter in the text fields only starts a new line.
@@ -156,7 +156,7 @@ void WumpelWindow::buildFields()
 
 QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
 {
-    auto* field = new QLineEdit(QString::number(number), this);
+    auto* field = new QLineEdit(qString(layout.text), this);
     place(field, layout, QPalette::Base, QPalette::Text);
     field->setAlignment(Qt::AlignCenter);
     field->setAccessibleName(QStringLiteral("Beispiel %1").arg(number));
@@ -166,9 +166,9 @@ QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
     return field;
 }
 
-QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
+QLabel* WumpelWindow::addLabel(const ObjectLayout& layout)
 {
-    auto* label = new QLabel(text, this);
+    auto* label = new QLabel(qString(layout.text), this);
     label->setForegroundRole(QPalette::ButtonText);
     place(label, layout, QPalette::Window, QPalette::ButtonText);
     label->setAutoFillBackground(true);
@@ -179,13 +179,13 @@ QLabel* WumpelWindow::addLabel(const ObjectLayout& layout, const QString& text)
     return label;
 }
 
-ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout, const QString& text,
+ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout,
                                              const QString& accessibleName)
 {
-    QLabel* label = addLabel(layout, text);
+    QLabel* label = addLabel(layout);
     ClickFilter* filter = ClickFilter::watch(label);
     exposeAsButton(label);
-    label->setAccessibleName(accessibleName.isEmpty() ? text : accessibleName);
+    label->setAccessibleName(accessibleName.isEmpty() ? label->text() : accessibleName);
     return filter;
 }
 

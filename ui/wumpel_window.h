@@ -50,8 +50,8 @@ protected:
 private:
     void buildLabels();
     void buildFields();
-    QLabel* addLabel(const ObjectLayout& layout, const QString& text);
-    ClickFilter* addClickableLabel(const ObjectLayout& layout, const QString& text,
+    QLabel* addLabel(const ObjectLayout& layout);
+    ClickFilter* addClickableLabel(const ObjectLayout& layout,
                                    const QString& accessibleName = QString());
     QLineEdit* addExampleField(const ObjectLayout& layout, int number);
     void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole,

@@ -82,8 +82,21 @@ function pagePlace(layout) {
             style.backgroundColor = object.background;
         }
     });
-    pageObject('Eingabe').textContent = layout.instruction;
-    pageObject('Text3').value = pageDisplayed(layout.information);
+    layout.objects.forEach(pageShowStartText);
+}
+
+// Text2 gets its start text from the engine's side, which then knows what
+// the field shows.
+function pageShowStartText(object) {
+    var element = pageObject(object.name);
+    if (object.name === 'Text2') {
+        return;
+    }
+    if (element instanceof HTMLTextAreaElement || element instanceof HTMLInputElement) {
+        element.value = pageDisplayed(object.text);
+    } else {
+        element.textContent = object.text;
+    }
 }
 
 // The second click of a double-click starts nothing, as in the Qt window. The

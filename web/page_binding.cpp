@@ -51,7 +51,7 @@ EMSCRIPTEN_KEEPALIVE const char* wumpelLayout()
 // verse replaces it.
 EMSCRIPTEN_KEEPALIVE void wumpelOpen()
 {
-    wumpel::page().window.ReplaceOutput(wumpel::layout::OutputBeforeFirstVerse);
+    wumpel::page().window.ReplaceOutput(wumpel::layout::Text2.text);
 }
 
 // Makes every verse follow from seed, as wumpel-verse --seed does. Returns

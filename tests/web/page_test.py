@@ -42,7 +42,7 @@ class PageTest(unittest.TestCase):
     def focused(self):
         return self.driver.execute_script("return document.activeElement.id")
 
-    def test_boxes_and_colours_follow_layout_table(self):
+    def test_boxes_colours_and_texts_follow_layout_table(self):
         layout = json.loads(subprocess.run([PRINT_LAYOUT], check=True, capture_output=True,
                                            text=True).stdout)
         self.chromium.open(PAGE)
@@ -52,10 +52,13 @@ class PageTest(unittest.TestCase):
                 const element = document.getElementById(name);
                 const box = element.getBoundingClientRect();
                 const style = getComputedStyle(element);
+                const field = element instanceof HTMLTextAreaElement ||
+                              element instanceof HTMLInputElement;
                 return [box.left - origin.left, box.top - origin.top, box.width, box.height,
-                        style.backgroundColor, style.fontSize, style.fontWeight];
+                        style.backgroundColor, style.fontSize, style.fontWeight,
+                        field ? element.value : element.textContent];
             });""", [object["name"] for object in layout["objects"]])
-        for object, (left, top, width, height, background, size, weight) in zip(
+        for object, (left, top, width, height, background, size, weight, text) in zip(
                 layout["objects"], measured):
             with self.subTest(object=object["name"]):
                 for side, actual in (("left", left), ("top", top), ("width", width),
@@ -65,6 +68,7 @@ class PageTest(unittest.TestCase):
                     self.assertEqual(background, rgb(object["background"]))
                 self.assertEqual(size, "{}px".format(object["pixelSize"]))
                 self.assertEqual(weight, "700" if object["bold"] else "400")
+                self.assertEqual(text, object["text"].replace("\r\n", "\n"))
 
     def test_seeded_run_writes_what_wumpel_verse_writes(self):
         self.chromium.open(PAGE, "?seed=7")
