@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/layout_json.h"
 
-#include "ui/layout_table.h"
+#include "frontend/layout_table.h"
 
 #include <array>
 #include <cstdio>

@@ -6,7 +6,7 @@
 
 namespace wumpel {
 
-// The window's layout table (ui/layout_table.h) as one JSON object, in CSS
+// The window's layout table (layout_table.h) as one JSON object, in CSS
 // pixels: the browser page builds its window from it, and its tests measure
 // the page against it. Every character outside ASCII is written as a \u
 // escape, so the text is the same in any byte encoding.

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The layout table (layout_table.h) in Qt's terms. Qt scales logical pixels on
+// The layout table (frontend/layout_table.h) in Qt's terms. Qt scales logical pixels on
 // high-density screens, so the window grows evenly there instead of drifting
 // apart.
 
-#include "ui/layout_table.h"
+#include "frontend/layout_table.h"
 
 #include <QFont>
 #include <QRect>

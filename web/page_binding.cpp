@@ -9,7 +9,7 @@
 #include "engine/random_source.h"
 #include "frontend/layout_json.h"
 #include "frontend/whole_number.h"
-#include "ui/layout_table.h"
+#include "frontend/layout_table.h"
 #include "web/page_window.h"
 
 #include <cstdint>

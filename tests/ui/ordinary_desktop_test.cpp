@@ -7,7 +7,7 @@
 // than the window objects lay out of reach; and Qt's menus spoke English.
 
 #include "engine/random_source.h"
-#include "ui/layout_table.h"
+#include "frontend/layout_table.h"
 #include "ui/qt_texts.h"
 #include "ui/readable_text.h"
 #include "ui/screen_fit.h"
