@@ -23,9 +23,12 @@ def rgb(hex_colour):
     return "rgb({}, {}, {})".format(value >> 16, (value >> 8) & 0xFF, value & 0xFF)
 
 
-class PageTest(unittest.TestCase):
+class PageCase(unittest.TestCase):
+    """A fresh Chromium for each case, set up as `browser` says."""
+    browser = {}
+
     def setUp(self):
-        self.chromium = HeadlessChromium()
+        self.chromium = HeadlessChromium(**self.browser)
         self.addCleanup(self.chromium.close)
         self.driver = self.chromium.driver
 
@@ -42,6 +45,15 @@ class PageTest(unittest.TestCase):
     def focused(self):
         return self.driver.execute_script("return document.activeElement.id")
 
+    def seeded_verses(self, count):
+        """What wumpel-verse writes for list 1 and the seed 7."""
+        list_1 = self.value("Text1").replace("\n", "\r\n")
+        return subprocess.run([VERSE_TOOL, "--seed", "7", "--count", str(count)], input=list_1,
+                              check=True, capture_output=True, text=True,
+                              encoding="utf-8").stdout
+
+
+class PageTest(PageCase):
     def test_boxes_colours_and_texts_follow_layout_table(self):
         layout = json.loads(subprocess.run([PRINT_LAYOUT], check=True, capture_output=True,
                                            text=True).stdout)
@@ -73,15 +85,11 @@ class PageTest(unittest.TestCase):
     def test_seeded_run_writes_what_wumpel_verse_writes(self):
         self.chromium.open(PAGE, "?seed=7")
         self.click("Label3")
-        list_1 = self.value("Text1").replace("\n", "\r\n")
         self.click("Übernehmen")
         self.click("Label1")
         self.click("Label1")
-        expected = subprocess.run([VERSE_TOOL, "--seed", "7", "--count", "3"], input=list_1,
-                                  check=True, capture_output=True, text=True,
-                                  encoding="utf-8").stdout
         # The page shows LF for every line break, as the tool writes them.
-        self.assertEqual(self.output(), expected)
+        self.assertEqual(self.output(), self.seeded_verses(3))
         self.assertEqual(self.chromium.errors(), [])
 
     def test_too_few_words_message(self):
