@@ -128,6 +128,24 @@ class PageTest(PageCase):
             reached.append(self.focused())
         self.assertEqual(reached, ["Text2", "Text3", "Command1", "Text4", "Text5"])
 
+    def test_information_text_keeps_its_descenders(self):
+        self.chromium.open(PAGE)
+        # Unclipped, the part of Text3's box below the window's edge looks the
+        # same with its text as without.
+        below = self.driver.execute_script("""
+            document.getElementById('Wumpel').style.overflow = 'visible';
+            const edge = document.getElementById('Wumpel').getBoundingClientRect().bottom;
+            const box = document.getElementById('Text3').getBoundingClientRect();
+            return {x: box.left, y: edge, width: box.width, height: box.bottom - edge,
+                    scale: 1};""")
+        self.assertGreater(below["height"], 0)
+        shots = []
+        for colour in ("", "transparent"):
+            self.driver.execute_script(
+                "document.getElementById('Text3').style.color = arguments[0]", colour)
+            shots.append(self.driver.execute_cdp_cmd("Page.captureScreenshot", {"clip": below}))
+        self.assertEqual(shots[0], shots[1])
+
 
 if __name__ == "__main__":
     unittest.main()
