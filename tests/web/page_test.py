@@ -147,5 +147,17 @@ class PageTest(PageCase):
         self.assertEqual(shots[0], shots[1])
 
 
+class ScriptlessPageTest(PageCase):
+    browser = {"script": False}
+
+    def test_says_it_needs_script(self):
+        self.chromium.open(PAGE, ready=False)
+        line = self.driver.find_element("id", "noScript")
+        self.assertTrue(line.is_displayed())
+        self.assertEqual(line.text,
+                         "Diese Seite braucht JavaScript; bitte schalten Sie es im Browser ein.")
+        self.assertEqual(self.chromium.errors(), [], "the policy refused part of the page")
+
+
 if __name__ == "__main__":
     unittest.main()
