@@ -35,7 +35,7 @@ readonly test_packages=(
     clang libclang-rt-14-dev
     lintian file man-db devscripts
     xvfb xclip libxcb1-dev
-    chromium chromium-driver python3-selenium
+    chromium chromium-driver python3-selenium poppler-utils
 )
 # The page: emscripten runs its JS optimizer on node, which needs node-acorn.
 readonly web_packages=(

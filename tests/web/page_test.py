@@ -3,9 +3,11 @@
 """The page in a real browser: where its objects sit, the verses it shows, and
 the click and focus rules it shares with the Qt window."""
 
+import base64
 import json
 import os
 import subprocess
+import tempfile
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -127,6 +129,21 @@ class PageTest(PageCase):
             ActionChains(self.driver).send_keys(Keys.TAB).perform()
             reached.append(self.focused())
         self.assertEqual(reached, ["Text2", "Text3", "Command1", "Text4", "Text5"])
+
+    def test_print_holds_every_verse(self):
+        self.chromium.open(PAGE)
+        self.click("Label3")
+        self.click("Übernehmen")
+        for _ in range(30):
+            self.click("Label1")
+        with tempfile.NamedTemporaryFile(suffix=".pdf") as pdf:
+            pdf.write(base64.b64decode(
+                self.driver.execute_cdp_cmd("Page.printToPDF", {})["data"]))
+            pdf.flush()
+            printed = subprocess.run(["pdftotext", pdf.name, "-"], check=True,
+                                     capture_output=True, text=True).stdout
+        self.assertEqual(self.output().count("Wenn "), 31)
+        self.assertEqual(printed.split(), self.output().split())
 
     def test_information_text_keeps_its_descenders(self):
         self.chromium.open(PAGE)
