@@ -101,8 +101,8 @@ function pageShowStartText(object) {
 
 // The second click of a double-click starts nothing, as in the Qt window. The
 // browser counts clicks in a row in detail: 1 and 2 are a double-click, and a
-// third click starts a new pair, as Qt takes it. A click without a mouse
-// (detail 0) counts.
+// third click starts a new pair, as Qt takes it. A tap's click counts the
+// taps in a row the same way. A click without a mouse (detail 0) counts.
 function pageOnClick(name, action) {
     pageObject(name).addEventListener('click', function (event) {
         if (event.detail === 0 || event.detail % 2 === 1) {

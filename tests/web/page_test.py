@@ -18,6 +18,9 @@ from headless_chromium import HeadlessChromium
 PAGE = os.environ["WUMPEL_WEB_PAGE"]
 VERSE_TOOL = os.environ["WUMPEL_VERSE_TOOL"]
 PRINT_LAYOUT = os.environ["WUMPEL_PRINT_LAYOUT"]
+# The page's objects as they follow each other in one column on a phone.
+READING_ORDER = ["Eingabe", "Command1", "Label3", "Text4", "Text5", "Text1", "Übernehmen",
+                 "Label2", "Label1", "Text2", "Text3"]
 
 
 def rgb(hex_colour):
@@ -162,6 +165,48 @@ class PageTest(PageCase):
                 "document.getElementById('Text3').style.color = arguments[0]", colour)
             shots.append(self.driver.execute_cdp_cmd("Page.captureScreenshot", {"clip": below}))
         self.assertEqual(shots[0], shots[1])
+
+
+class PhonePageTest(PageCase):
+    browser = {"phone": True}
+    clock = 0
+
+    def tap(self, name, after=1):
+        """A tap on the object's middle, `after` seconds on the page's clock
+        after the last one."""
+        x, y = self.driver.execute_script("""
+            const element = document.getElementById(arguments[0]);
+            element.scrollIntoView({block: 'center'});
+            const box = element.getBoundingClientRect();
+            return [box.left + box.width / 2, box.top + box.height / 2];""", name)
+        self.clock += after
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                "type": kind, "touchPoints": points, "timestamp": self.clock})
+
+    def test_one_column_for_fingers_and_a_seeded_run_by_taps(self):
+        self.chromium.open(PAGE, "?seed=7")
+        boxes = self.driver.execute_script("""
+            return Object.fromEntries(arguments[0].map(name => {
+                const element = document.getElementById(name);
+                const box = element.getBoundingClientRect();
+                return [name, [box.top, box.left, box.width, box.height,
+                               parseFloat(getComputedStyle(element).fontSize)]];
+            }).concat([['page', [document.documentElement.scrollWidth, innerWidth]]]));""",
+            READING_ORDER)
+        self.assertEqual(sorted(READING_ORDER, key=lambda name: boxes[name][:2]), READING_ORDER)
+        for name in ("Command1", "Label3", "Text4", "Text5", "Übernehmen", "Label2", "Label1"):
+            self.assertGreaterEqual(min(boxes[name][2:4]), 44, name)
+        for name in ("Text1", "Text2", "Text3", "Text4", "Text5"):
+            self.assertGreaterEqual(boxes[name][4], 16, name)
+        self.assertLessEqual(boxes["page"][0], boxes["page"][1], "the page scrolls sideways")
+        for name in ("Label3", "Übernehmen", "Label1", "Label1"):
+            self.tap(name)
+        self.assertEqual(self.output(), self.seeded_verses(3))
+        self.tap("Label1")
+        self.tap("Label1", after=0.2)
+        self.assertEqual(self.output().count("Wenn "), 4, "a double tap")
+        self.assertEqual(self.chromium.errors(), [])
 
 
 class ScriptlessPageTest(PageCase):
