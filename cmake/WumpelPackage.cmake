@@ -61,10 +61,13 @@ foreach(component IN LISTS components)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${component} COMPONENT ${component})
 endforeach()
 
-# Lintian's findings that do not apply, each with its reason.
+# Lintian's findings that do not apply, each with its reason: for the
+# packages only, which install each component by name, not for a plain
+# cmake --install.
 foreach(component IN LISTS components)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/${component}.lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${component} COMPONENT ${component})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${component}
+        COMPONENT ${component} EXCLUDE_FROM_ALL)
 endforeach()
 if(WUMPEL_WEB_PAGE)
     install(FILES ${WUMPEL_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/wumpel)
@@ -108,15 +111,17 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Besides the libraries the window links: the faces drawn to the widths it
-# was laid out in; Qt's German texts for its own menus; and Qt's Wayland
-# platform. Qt brings its X11 platform itself, and without the Wayland one the
-# window cannot open at all on a desktop without X11, so it is as needed as
-# the X11 one. The window does not need wumpel-verse, but whoever installs
-# Wumpel expects both programs, and the tool costs nothing the window does not
+# was laid out in, and Qt's German texts for its own menus.
+set(CPACK_DEBIAN_WUMPEL_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, qt6-translations-l10n")
+# Qt's Wayland platform, without which the window cannot open on a desktop
+# without X11 (Qt brings its X11 platform itself). Recommended rather than
+# required: the window works fully without it on X11, and it costs 14 more
+# packages and 23 MB, Qt Quick and a Wayland compositor's libraries among
+# them; apt installs it unless asked not to.
+# The window does not need wumpel-verse either, but whoever installs Wumpel
+# expects both programs, and the tool costs nothing the window does not
 # already pull in.
-set(CPACK_DEBIAN_WUMPEL_PACKAGE_DEPENDS
-    "fonts-liberation2 | fonts-liberation, qt6-translations-l10n, qt6-wayland")
-set(CPACK_DEBIAN_WUMPEL_PACKAGE_RECOMMENDS "wumpel-verse (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_WUMPEL_PACKAGE_RECOMMENDS "qt6-wayland, wumpel-verse (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Stripped as Debian's own packages are, in the staging folder before the

@@ -102,8 +102,9 @@ check_control() {
     depends="$(dpkg-deb -f "$tool_deb" Depends)"
     [[ "$depends" =~ $tool_depends_pattern ]] ||
         fail "wumpel-verse depends on more than the C and C++ runtimes: $depends"
-    depends="$(dpkg-deb -f "$window_deb" Depends)"
-    [[ "$depends" == *qt6-wayland* ]] || fail "wumpel does not depend on Qt's Wayland platform: $depends"
+    local recommends
+    recommends="$(dpkg-deb -f "$window_deb" Recommends)"
+    [[ "$recommends" == *qt6-wayland* ]] || fail "wumpel does not recommend Qt's Wayland platform: $recommends"
     local section
     for section in "$(dpkg-deb -f "$tool_deb" Section)" "$(dpkg-deb -f "$window_deb" Section)"; do
         [ "$section" = games ] || fail "a package is filed in section $section, not games"
