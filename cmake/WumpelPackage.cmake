@@ -115,8 +115,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_WUMPEL_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, qt6-translations-l10n")
 # Qt's Wayland platform, without which the window cannot open on a desktop
 # without X11 (Qt brings its X11 platform itself). Recommended rather than
-# required: the window works fully without it on X11, and it costs 14 more
-# packages and 23 MB, Qt Quick and a Wayland compositor's libraries among
+# required: the window works fully without it on X11, and it costs 20 more
+# packages and 31 MB, Qt Quick and a Wayland compositor's libraries among
 # them; apt installs it unless asked not to.
 # The window does not need wumpel-verse either, but whoever installs Wumpel
 # expects both programs, and the tool costs nothing the window does not
