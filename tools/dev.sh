@@ -33,7 +33,7 @@ readonly test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev time
     appstream desktop-file-utils
     clang libclang-rt-14-dev
-    lintian file man-db devscripts
+    lintian file man-db mandoc devscripts
     xvfb xclip libxcb1-dev
     chromium chromium-driver python3-selenium poppler-utils
 )
