@@ -2,22 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "cli/text_output.h"
 
-#include "cli/utf8.h"
-
 #include <cerrno>
-#include <span>
+#include <cstddef>
 #include <system_error>
 #include <unistd.h>
 
 namespace wumpel::cli {
 namespace {
 
-constexpr std::size_t BufferSize = std::size_t{1} << 16U;
-
-// Text is encoded a slice at a time, so the buffer needs room for one slice
-// only, whatever the length of a noun.
-constexpr std::size_t SliceUnits = 4096;
-static_assert(SliceUnits >= 2 && SliceUnits * MaxUtf8BytesPerUnit <= BufferSize);
+constexpr std::size_t FullSize = std::size_t{1} << 16U;
 
 } // namespace
 
@@ -32,24 +25,33 @@ void WriteAll(int fd, std::string_view bytes)
     }
 }
 
-TextOutput::TextOutput(int fd) : m_fd(fd), m_buffer(BufferSize) {}
-
-void TextOutput::Write(std::u16string_view text)
+// Room for a full buffer and the verse that fills it, unless the verse is
+// of very long nouns.
+TextOutput::TextOutput(int fd) : m_fd(fd)
 {
-    while (!text.empty()) {
-        const std::size_t units = EncodableStart(text, SliceUnits);
-        if (m_buffer.size() - m_used < units * MaxUtf8BytesPerUnit) {
-            Flush();
-        }
-        m_used += EncodeUtf8WithLf(text.substr(0, units), std::span(m_buffer).subspan(m_used));
-        text.remove_prefix(units);
+    m_text.reserve(2 * FullSize);
+}
+
+void TextOutput::WriteWhenFull()
+{
+    if (m_text.size() >= FullSize) {
+        Flush();
     }
 }
 
 void TextOutput::Flush()
 {
-    WriteAll(m_fd, std::string_view(m_buffer.data(), m_used));
-    m_used = 0;
+    // Each CR of a CR LF is dropped in place: the bytes kept never run ahead
+    // of the byte being read.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        const bool breaksLine = m_text[i] == '\r' && i + 1 < m_text.size() && m_text[i + 1] == '\n';
+        if (!breaksLine) {
+            m_text[kept++] = m_text[i];
+        }
+    }
+    WriteAll(m_fd, std::string_view(m_text).substr(0, kept));
+    m_text.clear();
 }
 
 } // namespace wumpel::cli

@@ -6,32 +6,52 @@
 #include "engine/word_list_parser.h"
 #include "engine/word_tables.h"
 
+#include <cstddef>
+
 namespace wumpel {
+namespace {
+
+// With fewer than nine entries no verse can be composed, and the window says so.
+bool TooFewEntries(const GeneratorState& state, VerseWindow& window)
+{
+    if (state.LastEntryIndex >= MinimumLastEntryIndex) {
+        return false;
+    }
+    window.ReplaceOutput(TooFewWordsMessage);
+    return true;
+}
+
+} // namespace
 
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
     InitWordTables(state);
     ParseWordList(state, window.ReadWordList());
-    if (state.LastEntryIndex >= MinimumLastEntryIndex) {
+    if (!TooFewEntries(state, window)) {
         StartNewText(state, window, random);
-    } else {
-        window.ReplaceOutput(TooFewWordsMessage);
     }
 }
 
+// The new verse is composed behind the old text, which goes only once the
+// verse is whole: a verse that fails leaves VerseText as it was.
 void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    state.VerseText.clear();
-    AppendVerse(state, window, random);
+    if (TooFewEntries(state, window)) {
+        state.VerseText.clear();
+        return;
+    }
+    const std::size_t oldLength = state.VerseText.size();
+    ComposeVerse(state, random, state.VerseText);
+    state.VerseText.erase(0, oldLength);
+    window.ReplaceOutput(state.VerseText);
 }
 
 void AppendVerse(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    if (state.LastEntryIndex < MinimumLastEntryIndex) {
-        window.ReplaceOutput(TooFewWordsMessage);
+    if (TooFewEntries(state, window)) {
         return;
     }
-    ComposeVerse(state, random);
+    ComposeVerse(state, random, state.VerseText);
     window.ReplaceOutput(state.VerseText);
 }
 

@@ -33,16 +33,16 @@ namespace {
 
 class MemoryWindow final : public VerseWindow {
 public:
-    explicit MemoryWindow(std::u16string wordList) : m_wordList(std::move(wordList)) {}
+    explicit MemoryWindow(std::string wordList) : m_wordList(std::move(wordList)) {}
 
-    std::u16string ReadWordList() const override { return m_wordList; }
-    void ReplaceOutput(std::u16string_view text) override { m_output = text; }
+    std::string ReadWordList() const override { return m_wordList; }
+    void ReplaceOutput(std::string_view text) override { m_output = text; }
 
-    const std::u16string& Output() const { return m_output; }
+    const std::string& Output() const { return m_output; }
 
 private:
-    std::u16string m_wordList;
-    std::u16string m_output;
+    std::string m_wordList;
+    std::string m_output;
 };
 
 // An in-memory file the tool reads from or writes to as if it were a stream.
@@ -82,7 +82,7 @@ private:
     int m_fd;
 };
 
-std::string Encode(std::u16string_view text)
+std::string Encode(std::string_view text)
 {
     std::vector<char> bytes(text.size() * cli::MaxUtf8BytesPerUnit);
     return {bytes.data(), cli::EncodeUtf8WithLf(text, bytes)};
@@ -90,22 +90,22 @@ std::string Encode(std::u16string_view text)
 
 // What decoding the encoded text must give: every CR LF a line break again,
 // every LF made CR LF, and a mark at the start taken for the encoding's.
-std::u16string ReadBack(std::u16string_view text)
+std::string ReadBack(std::string_view text)
 {
-    std::u16string lf;
+    std::string lf;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
             lf += text[i];
         }
     }
-    std::u16string crLf;
+    std::string crLf;
     for (std::size_t i = 0; i < lf.size(); ++i) {
-        if (lf[i] == u'\n' && (i == 0 || lf[i - 1] != u'\r')) {
-            crLf += u'\r';
+        if (lf[i] == '\n' && (i == 0 || lf[i - 1] != '\r')) {
+            crLf += '\r';
         }
         crLf += lf[i];
     }
-    return crLf.starts_with(u'\uFEFF') ? crLf.substr(1) : crLf;
+    return crLf.starts_with('\uFEFF') ? crLf.substr(1) : crLf;
 }
 
 struct ToolResult {
@@ -144,10 +144,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr int Count = 3;
     const ToolResult result = RunTool(bytes, seed, Count);
 
-    std::u16string text;
+    std::string text;
     if (const std::optional<std::size_t> offset = cli::DecodeUtf8(bytes, text)) {
         Require(*offset < bytes.size(), "bad byte lies inside the input");
-        std::u16string before;
+        std::string before;
         Require(!cli::DecodeUtf8(bytes.substr(0, *offset), before), "all before it is valid");
         Require(before == text, "everything before the bad byte is decoded");
         if (!cli::HoldsWholeWordList(text)) {
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
     }
-    std::u16string again;
+    std::string again;
     Require(!cli::DecodeUtf8(Encode(text), again), "encoded text is valid UTF-8");
     Require(again == ReadBack(text), "decoding undoes encoding");
 
@@ -172,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (state.LastEntryIndex < MinimumLastEntryIndex) {
         Require(result.ExitStatus == 1 && result.Output.empty(), "too few words, no verse");
-        Require(result.Error == Encode(std::u16string(TooFewWordsMessage) + u"\r\n"),
+        Require(result.Error == Encode(std::string(TooFewWordsMessage) + "\r\n"),
                 "the too-few-words message");
     } else {
         Require(result.ExitStatus == 0 && result.Error.empty(), "verses written");

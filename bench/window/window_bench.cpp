@@ -29,8 +29,8 @@ namespace {
 
 class ListOnlyWindow final : public VerseWindow {
 public:
-    std::u16string ReadWordList() const override { return exampleWordList(1); }
-    void ReplaceOutput(std::u16string_view /*text*/) override {}
+    std::string ReadWordList() const override { return exampleWordList(1); }
+    void ReplaceOutput(std::string_view /*text*/) override {}
 };
 
 // List 1 taken over and `verses` verses composed.
@@ -41,7 +41,7 @@ GeneratorState stateWith(int verses)
     ListOnlyWindow window;
     ApplyWordList(state, window, random);
     for (int verse = 1; verse < verses; ++verse) {
-        ComposeVerse(state, random);
+        ComposeVerse(state, random, state.VerseText);
     }
     return state;
 }

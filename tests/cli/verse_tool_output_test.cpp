@@ -52,7 +52,7 @@ class VerseToolMatchesWindowTest : public testing::TestWithParam<WindowCase> {};
 TEST_P(VerseToolMatchesWindowTest, StreamedVersesEqualTheWindowsText)
 {
     const WindowCase& c = GetParam();
-    const std::string expected = WindowOutput(WithCrLf(Utf8ToUtf16(c.wordList)), c.seed, c.count);
+    const std::string expected = WindowOutput(c.wordList, c.seed, c.count);
     const ProcessResult result = RunVerseTool(
         {"--count", std::to_string(c.count), "--seed", std::to_string(c.seed)}, c.wordList);
     ASSERT_EQ(result.ExitStatus, 0) << result.Error;
@@ -129,7 +129,7 @@ TEST(VerseToolOutput, BadByteAfterTheTwentySixthEntryIsNotRead)
     const ProcessResult result =
         RunVerseTool({"--seed", "19", "--count", "3"}, EntryLines(26) + "\xFF");
     ASSERT_EQ(result.ExitStatus, 0) << result.Error;
-    EXPECT_EQ(result.Output, WindowOutput(WithCrLf(Utf8ToUtf16(EntryLines(26))), 19, 3));
+    EXPECT_EQ(result.Output, WindowOutput(EntryLines(26), 19, 3));
 }
 
 TEST(VerseToolOutput, LfAndCrLfListsGiveTheSameBytes)
@@ -176,7 +176,7 @@ TEST(VerseToolOutput, WithoutSeedWritesTheAskedNumberOfVerses)
 TEST(VerseToolOutput, DefaultCountIsOneVerse)
 {
     const ProcessResult result = RunVerseTool({"--seed", "3"}, std::string(GodList));
-    EXPECT_EQ(result.Output, WindowOutput(WithCrLf(Utf8ToUtf16(GodList)), 3, 1));
+    EXPECT_EQ(result.Output, WindowOutput(GodList, 3, 1));
 }
 
 TEST(VerseToolOutput, ByteOrderMarkIsNotPartOfTheFirstArticle)
@@ -186,7 +186,7 @@ TEST(VerseToolOutput, ByteOrderMarkIsNotPartOfTheFirstArticle)
     const std::string list = "die Wurst\n" + EntryLines(9);
     const ProcessResult marked =
         RunVerseTool({"--seed", "9", "--count", "30"}, "\xEF\xBB\xBF" + list);
-    EXPECT_EQ(marked.Output, WindowOutput(WithCrLf(Utf8ToUtf16(list)), 9, 30));
+    EXPECT_EQ(marked.Output, WindowOutput(list, 9, 30));
 }
 
 struct InputCase {
@@ -216,7 +216,7 @@ TEST_P(VerseToolInputTest, ReadsTheListFromWhereItIsNamed)
     const ProcessResult result =
         RunVerseTool(arguments, c.listOnStandardInput ? list : std::string("nur ein Wort\n"));
     ASSERT_EQ(result.ExitStatus, 0) << result.Error;
-    EXPECT_EQ(result.Output, WindowOutput(WithCrLf(Utf8ToUtf16(list)), 21, 4));
+    EXPECT_EQ(result.Output, WindowOutput(list, 21, 4));
 }
 
 INSTANTIATE_TEST_SUITE_P(

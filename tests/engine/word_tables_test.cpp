@@ -21,7 +21,7 @@ struct ArticleRow {
     Gender gender;
     GrammaticalCase grammaticalCase;
     ArticleKind kind;
-    std::u16string expected;
+    std::string expected;
 };
 
 class ArticleTableTest : public testing::TestWithParam<ArticleRow> {};
@@ -37,60 +37,60 @@ TEST_P(ArticleTableTest, DeclinesEveryCell)
 // All 36 cells, including the nine empty ones of kind "none".
 INSTANTIATE_TEST_SUITE_P(
     AllCells, ArticleTableTest,
-    testing::Values(ArticleRow{G::Masculine, C::Nominative, K::Definite, u"der"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Definite, u"die"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Definite, u"das"},
-                    ArticleRow{G::Masculine, C::Dative, K::Definite, u"dem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Definite, u"der"},
-                    ArticleRow{G::Neuter, C::Dative, K::Definite, u"dem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Definite, u"den"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Definite, u"die"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Definite, u"das"},
-                    ArticleRow{G::Masculine, C::Nominative, K::Indefinite, u"ein"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Indefinite, u"eine"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Indefinite, u"ein"},
-                    ArticleRow{G::Masculine, C::Dative, K::Indefinite, u"einem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Indefinite, u"einer"},
-                    ArticleRow{G::Neuter, C::Dative, K::Indefinite, u"einem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Indefinite, u"einen"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Indefinite, u"eine"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Indefinite, u"ein"},
-                    ArticleRow{G::Masculine, C::Nominative, K::Negative, u"kein"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Negative, u"keine"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Negative, u"kein"},
-                    ArticleRow{G::Masculine, C::Dative, K::Negative, u"keinem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Negative, u"keiner"},
-                    ArticleRow{G::Neuter, C::Dative, K::Negative, u"keinem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Negative, u"keinen"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Negative, u"keine"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Negative, u"kein"},
-                    ArticleRow{G::Masculine, C::Nominative, K::None, u""},
-                    ArticleRow{G::Feminine, C::Nominative, K::None, u""},
-                    ArticleRow{G::Neuter, C::Nominative, K::None, u""},
-                    ArticleRow{G::Masculine, C::Dative, K::None, u""},
-                    ArticleRow{G::Feminine, C::Dative, K::None, u""},
-                    ArticleRow{G::Neuter, C::Dative, K::None, u""},
-                    ArticleRow{G::Masculine, C::Accusative, K::None, u""},
-                    ArticleRow{G::Feminine, C::Accusative, K::None, u""},
-                    ArticleRow{G::Neuter, C::Accusative, K::None, u""}));
+    testing::Values(ArticleRow{G::Masculine, C::Nominative, K::Definite, "der"},
+                    ArticleRow{G::Feminine, C::Nominative, K::Definite, "die"},
+                    ArticleRow{G::Neuter, C::Nominative, K::Definite, "das"},
+                    ArticleRow{G::Masculine, C::Dative, K::Definite, "dem"},
+                    ArticleRow{G::Feminine, C::Dative, K::Definite, "der"},
+                    ArticleRow{G::Neuter, C::Dative, K::Definite, "dem"},
+                    ArticleRow{G::Masculine, C::Accusative, K::Definite, "den"},
+                    ArticleRow{G::Feminine, C::Accusative, K::Definite, "die"},
+                    ArticleRow{G::Neuter, C::Accusative, K::Definite, "das"},
+                    ArticleRow{G::Masculine, C::Nominative, K::Indefinite, "ein"},
+                    ArticleRow{G::Feminine, C::Nominative, K::Indefinite, "eine"},
+                    ArticleRow{G::Neuter, C::Nominative, K::Indefinite, "ein"},
+                    ArticleRow{G::Masculine, C::Dative, K::Indefinite, "einem"},
+                    ArticleRow{G::Feminine, C::Dative, K::Indefinite, "einer"},
+                    ArticleRow{G::Neuter, C::Dative, K::Indefinite, "einem"},
+                    ArticleRow{G::Masculine, C::Accusative, K::Indefinite, "einen"},
+                    ArticleRow{G::Feminine, C::Accusative, K::Indefinite, "eine"},
+                    ArticleRow{G::Neuter, C::Accusative, K::Indefinite, "ein"},
+                    ArticleRow{G::Masculine, C::Nominative, K::Negative, "kein"},
+                    ArticleRow{G::Feminine, C::Nominative, K::Negative, "keine"},
+                    ArticleRow{G::Neuter, C::Nominative, K::Negative, "kein"},
+                    ArticleRow{G::Masculine, C::Dative, K::Negative, "keinem"},
+                    ArticleRow{G::Feminine, C::Dative, K::Negative, "keiner"},
+                    ArticleRow{G::Neuter, C::Dative, K::Negative, "keinem"},
+                    ArticleRow{G::Masculine, C::Accusative, K::Negative, "keinen"},
+                    ArticleRow{G::Feminine, C::Accusative, K::Negative, "keine"},
+                    ArticleRow{G::Neuter, C::Accusative, K::Negative, "kein"},
+                    ArticleRow{G::Masculine, C::Nominative, K::None, ""},
+                    ArticleRow{G::Feminine, C::Nominative, K::None, ""},
+                    ArticleRow{G::Neuter, C::Nominative, K::None, ""},
+                    ArticleRow{G::Masculine, C::Dative, K::None, ""},
+                    ArticleRow{G::Feminine, C::Dative, K::None, ""},
+                    ArticleRow{G::Neuter, C::Dative, K::None, ""},
+                    ArticleRow{G::Masculine, C::Accusative, K::None, ""},
+                    ArticleRow{G::Feminine, C::Accusative, K::None, ""},
+                    ArticleRow{G::Neuter, C::Accusative, K::None, ""}));
 
 TEST(ArticleTableLayout, CellNumberIsGenderPlusThreeCasesPlusNineKinds)
 {
     GeneratorState state;
     InitWordTables(state);
-    EXPECT_EQ(state.ArticleTable.at(2 + 3 * 1 + 9 * 1), u"keinem");
-    EXPECT_EQ(state.ArticleTable.at(2 + 3 * 2 + 9 * 1), u"kein");
-    EXPECT_EQ(state.ArticleTable.at(1 + 3 * 1 + 9 * 3), u"der");
-    EXPECT_EQ(state.ArticleTable.at(0 + 3 * 2 + 9 * 2), u"einen");
+    EXPECT_EQ(state.ArticleTable.at(2 + 3 * 1 + 9 * 1), "keinem");
+    EXPECT_EQ(state.ArticleTable.at(2 + 3 * 2 + 9 * 1), "kein");
+    EXPECT_EQ(state.ArticleTable.at(1 + 3 * 1 + 9 * 3), "der");
+    EXPECT_EQ(state.ArticleTable.at(0 + 3 * 2 + 9 * 2), "einen");
 }
 
 TEST(Prepositions, HoldTheFifteenInOrder)
 {
     GeneratorState state;
     InitWordTables(state);
-    const std::array<std::u16string, PrepositionCount> expected = {
-        u" aus ",    u" bei ",   u" mit ", u" nach ", u" von ",   u" zu ",  u" an ",      u" auf ",
-        u" hinter ", u" neben ", u" in ",  u" über ", u" unter ", u" vor ", u" zwischen "};
+    const std::array<std::string, PrepositionCount> expected = {
+        " aus ",    " bei ",   " mit ", " nach ", " von ",   " zu ",  " an ",      " auf ",
+        " hinter ", " neben ", " in ",  " über ", " unter ", " vor ", " zwischen "};
     EXPECT_EQ(state.Prepositions, expected);
 }
 
@@ -98,9 +98,9 @@ TEST(VerbEndings, HoldTheEightInOrderWithFullStops)
 {
     GeneratorState state;
     InitWordTables(state);
-    const std::array<std::u16string, VerbEndingCount> expected = {
-        u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
-        u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
+    const std::array<std::string, VerbEndingCount> expected = {
+        " erklingt.", " versinkt.",    " stinkt.",   " hinkt.",
+        " winkt.",    " verschlingt.", " schwingt.", " umringt."};
     EXPECT_EQ(state.VerbEndings, expected);
 }
 
@@ -124,13 +124,13 @@ TEST(InitWordTables, RepairsTablesChangedInBetween)
 {
     GeneratorState state;
     InitWordTables(state);
-    state.ArticleTable.at(0) = u"x";
-    state.ArticleTable.at(5) = u"y";
-    state.Prepositions.at(3) = u"z";
+    state.ArticleTable.at(0) = "x";
+    state.ArticleTable.at(5) = "y";
+    state.Prepositions.at(3) = "z";
     InitWordTables(state);
-    EXPECT_EQ(state.ArticleTable.at(0), u"");
-    EXPECT_EQ(state.ArticleTable.at(5), u"");
-    EXPECT_EQ(state.Prepositions.at(3), u" nach ");
+    EXPECT_EQ(state.ArticleTable.at(0), "");
+    EXPECT_EQ(state.ArticleTable.at(5), "");
+    EXPECT_EQ(state.Prepositions.at(3), " nach ");
 }
 
 // Each code is checked against its own range: gender 3 of case 0 would

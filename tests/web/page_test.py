@@ -44,7 +44,7 @@ class PageTest(unittest.TestCase):
 
     def test_boxes_colours_and_texts_follow_layout_table(self):
         layout = json.loads(subprocess.run([PRINT_LAYOUT], check=True, capture_output=True,
-                                           text=True).stdout)
+                                           text=True, encoding="utf-8").stdout)
         self.chromium.open(PAGE)
         measured = self.driver.execute_script("""
             const origin = document.getElementById('Wumpel').getBoundingClientRect();
