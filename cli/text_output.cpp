@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/text_output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <system_error>
@@ -41,16 +42,20 @@ void TextOutput::WriteWhenFull()
 
 void TextOutput::Flush()
 {
-    // Each CR of a CR LF is dropped in place: the bytes kept never run ahead
-    // of the byte being read.
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < m_text.size(); ++i) {
-        const bool breaksLine = m_text[i] == '\r' && i + 1 < m_text.size() && m_text[i + 1] == '\n';
-        if (!breaksLine) {
-            m_text[kept++] = m_text[i];
-        }
+    // The runs between line breaks move down over the CR of each CR LF, in
+    // place: a run never moves past where it was read from.
+    constexpr std::string_view CrLf = "\r\n";
+    auto kept = m_text.begin();
+    std::size_t from = 0;
+    for (std::size_t lineBreak = m_text.find(CrLf); lineBreak != std::string::npos;
+         lineBreak = m_text.find(CrLf, from)) {
+        kept = std::copy(m_text.begin() + static_cast<std::ptrdiff_t>(from),
+                         m_text.begin() + static_cast<std::ptrdiff_t>(lineBreak), kept);
+        from = lineBreak + 1;
     }
-    WriteAll(m_fd, std::string_view(m_text).substr(0, kept));
+    kept = std::copy(m_text.begin() + static_cast<std::ptrdiff_t>(from), m_text.end(), kept);
+    WriteAll(m_fd,
+             std::string_view(m_text.data(), static_cast<std::size_t>(kept - m_text.begin())));
     m_text.clear();
 }
 

@@ -17,13 +17,12 @@
 namespace wumpel {
 namespace {
 
-// One place of the verse: the text before its article, the case the article is
-// declined for, and the text after its noun. Between article and noun stands
-// one blank, even when the drawn kind leaves the article empty.
+// One place of the verse: the fixed text before its article and the case the
+// article is declined for. Between article and noun stands one blank, even
+// when the drawn kind leaves the article empty.
 struct FrameSlot {
     std::optional<std::string_view> Lead; // none: a preposition drawn for the verse
     GrammaticalCase Case;
-    std::string_view Tail;
 };
 
 // The verse frame, in the order the verse reads and the draws are made. Each
@@ -34,16 +33,18 @@ struct FrameSlot {
 //   und A3 N3 in A4 N4 A5 N5 verschlingt,
 //   dann A6 N6 P A7 N7 als A8 N8 V
 //
+// A lead that starts a line carries the end of the line before, so that the
+// fixed text between two nouns is always one piece.
 constexpr std::array<FrameSlot, 9> VerseFrame = {{
-    {"Wenn ", GrammaticalCase::Nominative, ""},
-    {" mit ", GrammaticalCase::Dative, ""},
-    {" über ", GrammaticalCase::Accusative, " springt\r\n"},
-    {"und ", GrammaticalCase::Nominative, ""},
-    {" in ", GrammaticalCase::Dative, ""},
-    {" ", GrammaticalCase::Accusative, " verschlingt,\r\n"},
-    {"dann ", GrammaticalCase::Nominative, ""},
-    {std::nullopt, GrammaticalCase::Dative, ""}, // the drawn preposition
-    {" als ", GrammaticalCase::Nominative, ""},
+    {"Wenn ", GrammaticalCase::Nominative},
+    {" mit ", GrammaticalCase::Dative},
+    {" über ", GrammaticalCase::Accusative},
+    {" springt\r\nund ", GrammaticalCase::Nominative},
+    {" in ", GrammaticalCase::Dative},
+    {" ", GrammaticalCase::Accusative},
+    {" verschlingt,\r\ndann ", GrammaticalCase::Nominative},
+    {std::nullopt, GrammaticalCase::Dative}, // the drawn preposition
+    {" als ", GrammaticalCase::Nominative},
 }};
 
 constexpr std::string_view VerseEnd = "\r\n\r\n";
@@ -131,7 +132,6 @@ void ComposeVerse(GeneratorState& state, RandomSource& random, std::string& text
             text += Article(state, genders.at(entry), slot.Case, DrawArticleKind(random.Next()));
             text += ' ';
             text += state.WordList.at(entry).Noun;
-            text += slot.Tail;
         }
         text += state.VerbEndings.at(DrawTableIndex(VerbEndingCount - 1, random.Next()));
         text += VerseEnd;
