@@ -46,17 +46,6 @@ public:
         return word;
     }
 
-    // The remaining bytes as UTF-16 code units, little-endian: every unit
-    // value is possible, lone surrogates and NULs included.
-    std::string RestAsUtf16()
-    {
-        std::string text(m_bytes.size() / 2, '\0');
-        for (char& unit : text) {
-            unit = static_cast<char>(Byte() | (Byte() << 8U));
-        }
-        return text;
-    }
-
     std::span<const std::uint8_t> Rest() const { return m_bytes; }
 
 private:

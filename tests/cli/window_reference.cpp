@@ -6,7 +6,7 @@
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
 #include "tests/support/fake_verse_window.h"
-#include "tests/support/golden_runs.h"
+#include "tests/support/line_breaks.h"
 
 namespace wumpel::testing_support {
 

@@ -6,6 +6,7 @@
 #include "engine/word_list_parser.h"
 #include "engine/word_tables.h"
 #include "tests/support/golden_runs.h"
+#include "tests/support/line_breaks.h"
 
 #include <gtest/gtest.h>
 

@@ -77,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"LoneLineFeedIsPartOfTheNoun", "der A\nB\r\n", {{"der", "A\nB"}}},
         ParseCase{"LoneCarriageReturnIsPartOfTheArticle", "d\rer A\r\n", {{"d\rer", "A"}}},
         ParseCase{"TrailingLoneCarriageReturnStaysInTheNoun", "der A\r", {{"der", "A\r"}}},
-        ParseCase{
-            "LinesJoinedByLineFeedsAreOneEntry", "der A\ndie B\n", {{"der", "A\ndie B\n"}}},
+        ParseCase{"LinesJoinedByLineFeedsAreOneEntry", "der A\ndie B\n", {{"der", "A\ndie B\n"}}},
         // Lines without a blank before a later entry are no entries and are skipped.
         ParseCase{"EmptyLinesBetweenEntriesAreSkipped",
                   "der A\r\n\r\n\r\ndie B\r\n",

@@ -25,31 +25,6 @@ inline std::uint64_t Fnv1a(std::string_view bytes)
     return hash;
 }
 
-// Every CR LF made a lone LF, as the tool writes line breaks.
-inline std::string WithLf(std::string_view text)
-{
-    std::string withLf;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text.at(i) == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n')) {
-            withLf += text.at(i);
-        }
-    }
-    return withLf;
-}
-
-// Every LF that does not follow a CR made CR LF, as the window hands text over.
-inline std::string WithCrLf(std::string_view text)
-{
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.at(i) == '\n' && (i == 0 || text.at(i - 1) != '\r')) {
-            result += '\r';
-        }
-        result += text.at(i);
-    }
-    return result;
-}
-
 // The window's three example lists, and a list of everything odd the parser
 // accepts: upper-case, "ein" and "kein" articles, blanks inside and after a
 // noun, an empty article, a stray line without a blank that is skipped, and

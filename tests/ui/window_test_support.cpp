@@ -47,7 +47,7 @@ void doubleClick(WumpelWindow& window, const QString& name)
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, centreInWindow(window, name));
 }
 
-std::u16string shownOutput(const WumpelWindow& window)
+std::string shownOutput(const WumpelWindow& window)
 {
     return crLfText(objectAs<QPlainTextEdit>(window, QStringLiteral("Text2"))->toPlainText());
 }

@@ -31,6 +31,6 @@ void click(WumpelWindow& window, const QString& name, Qt::MouseButton button = Q
 void doubleClick(WumpelWindow& window, const QString& name);
 
 // What Text2 shows, with its line breaks as CR LF.
-std::u16string shownOutput(const WumpelWindow& window);
+std::string shownOutput(const WumpelWindow& window);
 
 } // namespace wumpel::test
