@@ -16,7 +16,18 @@ QString displayedText(std::string_view crLfText)
 
 std::string crLfText(QStringView displayed, QChar lineBreak)
 {
-    return displayed.toString().replace(lineBreak, QStringLiteral("\r\n")).toStdString();
+    QString text = displayed.toString().replace(lineBreak, QStringLiteral("\r\n"));
+    // Qt's encoder would write such a surrogate as '?'.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair) {
+            ++i;
+        } else if (text.at(i).isSurrogate()) {
+            text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text.toStdString();
 }
 
 } // namespace wumpel

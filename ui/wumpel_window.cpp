@@ -230,7 +230,7 @@ void WumpelWindow::runAction(const ObjectLayout& clicked, Action action)
     try {
         action(m_state, *this, *m_random);
     } catch (const std::exception& error) {
-        qWarning("wumpel: \"%s\" failed: %s", qPrintable(qString(clicked.text)), error.what());
+        qWarning("wumpel: \"%s\" failed: %s", qUtf8Printable(qString(clicked.text)), error.what());
     }
 }
 

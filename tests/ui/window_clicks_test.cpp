@@ -14,7 +14,11 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace wumpel;
@@ -59,6 +63,29 @@ int verseCount(const std::string& output)
     }
     return count;
 }
+
+// Draws as the window's own seeded source until told to fail, then throws as
+// an action does when memory runs out.
+class FailingRandomSource final : public RandomSource {
+public:
+    enum class Failure { None, BadAlloc, LengthError };
+    Failure failure = Failure::None;
+
+    void Reseed() override {}
+    Draw Next() override
+    {
+        if (failure == Failure::BadAlloc) {
+            throw std::bad_alloc();
+        }
+        if (failure == Failure::LengthError) {
+            throw std::length_error("basic_string::_M_create");
+        }
+        return m_seeded.Next();
+    }
+
+private:
+    SeededRandomSource m_seeded{TestSeed};
+};
 
 void typeInto(WumpelWindow& window, const QString& name, const QString& text)
 {
@@ -401,6 +428,51 @@ private slots:
         objectAs<QPlainTextEdit>(*window, "Text1")
             ->insertPlainText("der\u00A0Hund\u2028die\nKatze");
         QCOMPARE(window->ReadWordList(), std::string("der\u00A0Hund\u2028die\r\nKatze"));
+    }
+
+    // A surrogate without its partner is no Unicode: the engine gets U+FFFD
+    // for it, as wumpel-verse writes it.
+    void loneSurrogateReachesTheEngineAsReplacementCharacter()
+    {
+        const auto window = makeShownWindow();
+        objectAs<QPlainTextEdit>(*window, "Text1")
+            ->insertPlainText(QStringLiteral("der A") + QChar(0xD800) + QStringLiteral("\ndie ") +
+                              QChar(0xDC00) + QChar(0xD800));
+        QCOMPARE(window->ReadWordList(),
+                 std::string("der A\xEF\xBF\xBD\r\ndie \xEF\xBF\xBD\xEF\xBF\xBD"));
+    }
+
+    // Qt carries no exception through its event loop: a click whose action
+    // throws says so on standard error and changes neither text, and the
+    // window goes on as if the click had not been.
+    void aThrowingActionKeepsBothTextsAndSaysSo()
+    {
+        auto owned = std::make_unique<FailingRandomSource>();
+        FailingRandomSource* random = owned.get();
+        const auto window = makeShownWindow(std::move(owned));
+        click(*window, "Label3");
+        click(*window, "Übernehmen");
+        const std::string list = window->ReadWordList();
+        const std::string shown = shownOutput(*window);
+
+        using Failure = FailingRandomSource::Failure;
+        const std::vector<std::tuple<QString, Failure, const char*>> failingClicks = {
+            {"Label1", Failure::BadAlloc, "wumpel: \"Zeilen anhängen\" failed: std::bad_alloc"},
+            {"Label2", Failure::LengthError,
+             "wumpel: \"Neuen Text generieren\" failed: basic_string::_M_create"},
+            {"Übernehmen", Failure::BadAlloc, "wumpel: \"Übernehmen\" failed: std::bad_alloc"},
+        };
+        for (const auto& [name, failure, message] : failingClicks) {
+            random->failure = failure;
+            QTest::ignoreMessage(QtWarningMsg, message);
+            click(*window, name);
+            QCOMPARE(window->ReadWordList(), list);
+            QCOMPARE(shownOutput(*window), shown);
+        }
+        random->failure = Failure::None;
+        click(*window, "Label1");
+        QCOMPARE(shownOutput(*window),
+                 expectedOutput(exampleWordList(1), {Step::Apply, Step::Append}));
     }
 
     void outputLineBreaksAreShownAsLines()
