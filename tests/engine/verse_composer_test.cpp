@@ -90,19 +90,6 @@ std::vector<float> AllDefinite()
     return std::vector<float>(9, Definite);
 }
 
-TEST(ComposeVerse, WritesTheVerseTheDrawsDescribe)
-{
-    GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, AllDefinite(), 8, 4);
-    ComposeVerse(state, random, state.VerseText);
-    EXPECT_EQ(state.VerseText, "Wenn der Gott mit der Hölle über den Himmel springt\r\n"
-                               "und die Disko in dem Geld die Liebe verschlingt,\r\n"
-                               "dann der Tod hinter dem Elend als die Güte winkt.\r\n"
-                               "\r\n");
-    EXPECT_EQ(random.Remaining(), 0U) << "a verse without replacements takes exactly 20 draws";
-    EXPECT_EQ(random.Reseeds(), 1U);
-}
-
 // Each slot declines its article with the gender its entry's definite article
 // tells, or else the one the entry had; only the definite articles are learnt.
 TEST(ComposeVerse, DeclinesWithTheGenderEachEntryHasOrIsTold)
@@ -153,33 +140,6 @@ TEST(ComposeVerse, AppendsToWhatIsThere)
                                "Wenn das Vergnügen mit der Güte über das Elend springt\r\n"
                                "und der Tod in der Liebe das Geld verschlingt,\r\n"
                                "dann die Disko aus dem Himmel als die Hölle erklingt.\r\n"
-                               "\r\n");
-}
-
-TEST(ComposeVerse, DeclinesEachSlotForItsCaseAndKind)
-{
-    GeneratorState state = StateWith("der A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\n"
-                                     "das F\r\nder G\r\ndie H\r\ndas I\r\n");
-    ScriptedRandomSource random = VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8,
-                                              {Negative, Indefinite, Negative, Indefinite, Negative,
-                                               Indefinite, Negative, Negative, Indefinite},
-                                              14, 7);
-    ComposeVerse(state, random, state.VerseText);
-    EXPECT_EQ(state.VerseText, "Wenn kein A mit einer B über kein C springt\r\n"
-                               "und ein D in keiner E ein F verschlingt,\r\n"
-                               "dann kein G zwischen keiner H als ein I umringt.\r\n"
-                               "\r\n");
-}
-
-TEST(ComposeVerse, KindNoneLeavesTwoBlanks)
-{
-    GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource random =
-        VerseScript({0, 1, 2, 3, 4, 5, 6, 7, 8}, 9, std::vector<float>(9, NoArticle), 2, 5);
-    ComposeVerse(state, random, state.VerseText);
-    EXPECT_EQ(state.VerseText, "Wenn  Gott mit  Hölle über  Himmel springt\r\n"
-                               "und  Disko in  Geld  Liebe verschlingt,\r\n"
-                               "dann  Tod mit  Elend als  Güte verschlingt.\r\n"
                                "\r\n");
 }
 
@@ -248,57 +208,110 @@ TEST(ComposeVerse, LearntGendersOutliveANewList)
                                "\r\n");
 }
 
-struct DuplicateCase {
+struct VerseCase {
     const char* Name;
+    std::string_view List;
     std::vector<int> Entries; // the nine drawn, then each replacement
+    std::vector<float> Kinds;
+    int Preposition;
+    int Verb;
     std::string_view Verse;
 };
 
-void PrintTo(const DuplicateCase& c, std::ostream* os)
+void PrintTo(const VerseCase& c, std::ostream* os)
 {
     *os << c.Name;
 }
 
-class ComposeVerseDuplicates : public testing::TestWithParam<DuplicateCase> {};
+class ComposeVerseWrites : public testing::TestWithParam<VerseCase> {};
 
-TEST_P(ComposeVerseDuplicates, ReplaceAsThePassesFindThem)
+// Every draw is used once, in the order the verse reads, and the source is
+// reseeded once per verse.
+TEST_P(ComposeVerseWrites, TheVerseTheDrawsDescribe)
 {
-    const DuplicateCase& c = GetParam();
-    GeneratorState state = StateWith(FirstExampleList);
-    ScriptedRandomSource random = VerseScript(c.Entries, 9, AllDefinite(), 0, 0);
+    const VerseCase& c = GetParam();
+    GeneratorState state = StateWith(c.List);
+    ScriptedRandomSource random =
+        VerseScript(c.Entries, state.LastEntryIndex, c.Kinds, c.Preposition, c.Verb);
     ComposeVerse(state, random, state.VerseText);
     EXPECT_EQ(state.VerseText, c.Verse);
     EXPECT_EQ(random.Remaining(), 0U);
+    EXPECT_EQ(random.Reseeds(), 1U);
 }
 
+constexpr std::string_view NineNouns = "der A\r\ndie B\r\ndas C\r\nder D\r\ndie E\r\n"
+                                       "das F\r\nder G\r\ndie H\r\ndas I\r\n";
+
 INSTANTIATE_TEST_SUITE_P(
-    Passes, ComposeVerseDuplicates,
-    testing::Values(
-        // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a replacement
-        // that changes nothing still asks for another pass), then by 9.
-        DuplicateCase{"UntilAllNineDiffer",
-                      {0, 0, 1, 2, 3, 4, 5, 6, 7, 0, 9},
-                      "Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
-                      "und der Himmel in der Disko das Geld verschlingt,\r\n"
-                      "dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
-                      "\r\n"},
-        // Entries 0 1 0 ...: the third is replaced by 1, which the comparison with the
-        // second sees in the same pass and replaces by 9.
-        DuplicateCase{"LaterComparisonsSeeAReplacementWithinThePass",
-                      {0, 1, 0, 2, 3, 4, 5, 6, 7, 1, 9},
-                      "Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
-                      "und der Himmel in der Disko das Geld verschlingt,\r\n"
-                      "dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
-                      "\r\n"},
-        // Entries 0 .. 7 7: the last is replaced by 0, which slot 0 was compared with
-        // before; only the next pass finds that pair and replaces it by 9.
-        DuplicateCase{"AReplacementEqualToAnEarlierSlotWaitsForTheNextPass",
-                      {0, 1, 2, 3, 4, 5, 6, 7, 7, 0, 9},
-                      "Wenn der Gott mit der Hölle über den Himmel springt\r\n"
-                      "und die Disko in dem Geld die Liebe verschlingt,\r\n"
-                      "dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
-                      "\r\n"}),
-    [](const testing::TestParamInfo<DuplicateCase>& row) { return row.param.Name; });
+    Rows, ComposeVerseWrites,
+    testing::Values(VerseCase{"AllDefinite",
+                              FirstExampleList,
+                              {0, 1, 2, 3, 4, 5, 6, 7, 8},
+                              AllDefinite(),
+                              8,
+                              4,
+                              "Wenn der Gott mit der Hölle über den Himmel springt\r\n"
+                              "und die Disko in dem Geld die Liebe verschlingt,\r\n"
+                              "dann der Tod hinter dem Elend als die Güte winkt.\r\n"
+                              "\r\n"},
+                    VerseCase{"EachSlotDeclinedForItsCaseAndKind",
+                              NineNouns,
+                              {0, 1, 2, 3, 4, 5, 6, 7, 8},
+                              {Negative, Indefinite, Negative, Indefinite, Negative, Indefinite,
+                               Negative, Negative, Indefinite},
+                              14,
+                              7,
+                              "Wenn kein A mit einer B über kein C springt\r\n"
+                              "und ein D in keiner E ein F verschlingt,\r\n"
+                              "dann kein G zwischen keiner H als ein I umringt.\r\n"
+                              "\r\n"},
+                    VerseCase{"KindNoneLeavesTwoBlanks",
+                              FirstExampleList,
+                              {0, 1, 2, 3, 4, 5, 6, 7, 8},
+                              std::vector<float>(9, NoArticle),
+                              2,
+                              5,
+                              "Wenn  Gott mit  Hölle über  Himmel springt\r\n"
+                              "und  Disko in  Geld  Liebe verschlingt,\r\n"
+                              "dann  Tod mit  Elend als  Güte verschlingt.\r\n"
+                              "\r\n"},
+                    // Entries 0 0 1 2 3 4 5 6 7: the second 0 is replaced by 0 again (a
+                    // replacement that changes nothing still asks for another pass), then by 9.
+                    VerseCase{"DuplicatesReplacedUntilAllNineDiffer",
+                              FirstExampleList,
+                              {0, 0, 1, 2, 3, 4, 5, 6, 7, 0, 9},
+                              AllDefinite(),
+                              0,
+                              0,
+                              "Wenn der Gott mit dem Vergnügen über die Hölle springt\r\n"
+                              "und der Himmel in der Disko das Geld verschlingt,\r\n"
+                              "dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                              "\r\n"},
+                    // Entries 0 1 0 ...: the third is replaced by 1, which the comparison
+                    // with the second sees in the same pass and replaces by 9.
+                    VerseCase{"LaterComparisonsSeeAReplacementWithinThePass",
+                              FirstExampleList,
+                              {0, 1, 0, 2, 3, 4, 5, 6, 7, 1, 9},
+                              AllDefinite(),
+                              0,
+                              0,
+                              "Wenn der Gott mit der Hölle über das Vergnügen springt\r\n"
+                              "und der Himmel in der Disko das Geld verschlingt,\r\n"
+                              "dann die Liebe aus dem Tod als das Elend erklingt.\r\n"
+                              "\r\n"},
+                    // Entries 0 .. 7 7: the last is replaced by 0, which slot 0 was compared
+                    // with before; only the next pass finds that pair and replaces it by 9.
+                    VerseCase{"AReplacementEqualToAnEarlierSlotWaitsForTheNextPass",
+                              FirstExampleList,
+                              {0, 1, 2, 3, 4, 5, 6, 7, 7, 0, 9},
+                              AllDefinite(),
+                              0,
+                              0,
+                              "Wenn der Gott mit der Hölle über den Himmel springt\r\n"
+                              "und die Disko in dem Geld die Liebe verschlingt,\r\n"
+                              "dann der Tod aus dem Elend als das Vergnügen erklingt.\r\n"
+                              "\r\n"}),
+    [](const testing::TestParamInfo<VerseCase>& row) { return row.param.Name; });
 
 TEST(ComposeVerse, WithNineEntriesUsesEachOnce)
 {

@@ -84,6 +84,20 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.output(), expected)
         self.assertEqual(self.chromium.errors(), [])
 
+    # A surrogate without its partner is no Unicode: the engine gets U+FFFD
+    # for it, as wumpel-verse writes it.
+    def test_lone_surrogate_reaches_the_engine_as_replacement_character(self):
+        self.chromium.open(PAGE, "?seed=7")
+        self.driver.execute_script(
+            "document.getElementById('Text1').value = arguments[0] + String.fromCharCode(0xD800)"
+            " + arguments[1];", "der A", "\ndie B\ndas C\nder D\ndie E\ndas F\nder G\ndie H\ndas I\n")
+        self.click("Übernehmen")
+        expected = subprocess.run([VERSE_TOOL, "--seed", "7"],
+                                  input="der A\ufffd\ndie B\ndas C\nder D\ndie E\ndas F\n"
+                                        "der G\ndie H\ndas I\n", check=True, capture_output=True,
+                                  text=True, encoding="utf-8").stdout
+        self.assertEqual(self.output(), expected)
+
     def test_too_few_words_message(self):
         message = subprocess.run([VERSE_TOOL], input="der Hund\n", capture_output=True,
                                  text=True, encoding="utf-8").stderr.rstrip("\n")
