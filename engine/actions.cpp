@@ -9,35 +9,25 @@
 #include <cstddef>
 
 namespace wumpel {
-namespace {
-
-// With fewer than nine entries no verse can be composed, and the window says so.
-bool TooFewEntries(const GeneratorState& state, VerseWindow& window)
-{
-    if (state.LastEntryIndex >= MinimumLastEntryIndex) {
-        return false;
-    }
-    window.ReplaceOutput(TooFewWordsMessage);
-    return true;
-}
-
-} // namespace
 
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
     InitWordTables(state);
     ParseWordList(state, window.ReadWordList());
-    if (!TooFewEntries(state, window)) {
+    if (state.LastEntryIndex >= MinimumLastEntryIndex) {
         StartNewText(state, window, random);
+    } else {
+        window.ReplaceOutput(TooFewWordsMessage);
     }
 }
 
 // The new verse is composed behind the old text, which goes only once the
-// verse is whole: a verse that fails leaves VerseText as it was.
+// verse is whole.
 void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    if (TooFewEntries(state, window)) {
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
         state.VerseText.clear();
+        window.ReplaceOutput(TooFewWordsMessage);
         return;
     }
     const std::size_t oldLength = state.VerseText.size();
@@ -48,7 +38,8 @@ void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& rand
 
 void AppendVerse(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    if (TooFewEntries(state, window)) {
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
+        window.ReplaceOutput(TooFewWordsMessage);
         return;
     }
     ComposeVerse(state, random, state.VerseText);

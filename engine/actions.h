@@ -3,8 +3,8 @@
 #pragma once
 
 // What the user can ask of the engine, one click each. An action that fails (a
-// broken random source, no memory for the text) throws before it replaces the
-// window's output, and leaves VerseText as it was.
+// broken random source, no memory) throws before it replaces the window's
+// output, and leaves VerseText as it was.
 
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
@@ -21,8 +21,8 @@ inline constexpr std::string_view TooFewWordsMessage =
 // entries, starts a new text; otherwise shows TooFewWordsMessage and keeps VerseText.
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random);
 
-// Replaces VerseText by one new verse; while the current list has fewer than
-// nine entries, empties it and shows TooFewWordsMessage.
+// Replaces VerseText by one new verse, or empties it and shows
+// TooFewWordsMessage while the current list has fewer than nine entries.
 void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& random);
 
 // Appends one verse and shows all of VerseText, or shows TooFewWordsMessage

@@ -10,9 +10,8 @@
 //   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
 //   (or the too-few-words message) to the window through VerseWindow.
 //
-// All that changes lives in one GeneratorState that the window owns for its
-// life; nothing in the engine touches a toolkit. Text is UTF-8 throughout, lines
-// end in CR LF; each front end converts at its own edge.
+// All that changes lives in one GeneratorState that the window owns for its life.
+// Text is UTF-8 with CR LF line breaks; each front end converts at its edge.
 
 #include <array>
 #include <cstddef>

@@ -17,9 +17,8 @@
 namespace wumpel {
 namespace {
 
-// One place of the verse: the fixed text before its article and the case the
-// article is declined for. Between article and noun stands one blank, even
-// when the drawn kind leaves the article empty.
+// One place of the verse: the fixed text before its article, and the case the
+// article is declined for. A blank follows the article, even an empty one.
 struct FrameSlot {
     std::optional<std::string_view> Lead; // none: a preposition drawn for the verse
     GrammaticalCase Case;
@@ -76,35 +75,23 @@ VerseEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& ran
     return entries;
 }
 
-// Only a definite article tells its noun's gender; any other leaves the gender
-// the entry had.
-struct DefiniteArticle {
-    std::string_view Text;
-    Gender Tells;
-};
-
-constexpr std::array<DefiniteArticle, 3> DefiniteArticles = {{
-    {"der", Gender::Masculine},
-    {"die", Gender::Feminine},
-    {"das", Gender::Neuter},
-}};
+// By gender: only a definite article tells its noun's gender; any other leaves
+// the gender the entry had.
+constexpr std::array<std::string_view, GenderCount> DefiniteArticles = {"der", "die", "das"};
 
 void LearnGender(std::string_view article, Gender& gender)
 {
-    for (const DefiniteArticle& definite : DefiniteArticles) {
-        if (article == definite.Text) {
-            gender = definite.Tells;
-            return;
+    for (std::size_t told = 0; told < DefiniteArticles.size(); ++told) {
+        if (article == DefiniteArticles.at(told)) {
+            gender = static_cast<Gender>(told);
         }
     }
 }
 
 } // namespace
 
-// The verse goes straight onto the end of text, and the genders are learnt
-// apart from the state and stored only once the verse is complete: whatever
-// throws on the way cuts text back to where it ended and leaves the state as
-// it was.
+// The genders are stored only once the verse is complete, and whatever throws
+// on the way cuts text back to where it ended.
 void ComposeVerse(GeneratorState& state, RandomSource& random, std::string& text)
 {
     if (state.LastEntryIndex < MinimumLastEntryIndex ||

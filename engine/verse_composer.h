@@ -9,14 +9,11 @@
 
 namespace wumpel {
 
-// Reseeds the source, draws nine different entries, learns their genders from
-// their articles and appends one verse to text (state.VerseText, or any text a
-// front end writes out from): three lines and an empty line. Once text has room,
-// nothing is allocated. Throws std::out_of_range when LastEntryIndex is below
-// MinimumLastEntryIndex (nine different entries cannot be drawn from fewer) or
-// outside the list, or when a draw or a stored gender is out of range, and
-// std::bad_alloc or std::length_error when text cannot grow; then text and
-// EntryGenders are left as they were.
+// Reseeds the source, draws nine different entries, learns their genders and
+// appends one verse (three lines and an empty line) to text, allocating nothing
+// once text has room. Throws std::out_of_range for a LastEntryIndex below
+// MinimumLastEntryIndex or outside the list, a draw or a stored gender out of
+// range, and what std::string throws; then text and EntryGenders stay as they were.
 void ComposeVerse(GeneratorState& state, RandomSource& random, std::string& text);
 
 } // namespace wumpel

@@ -12,34 +12,24 @@ namespace {
 
 constexpr std::string_view LineBreak = "\r\n";
 
-// In UTF-8 the Latin-1 capitals U+00C0..U+00DE are the lead byte C3 followed by
-// 80..9E, and each small letter lies 0x20 above its capital in that second byte,
-// as the ASCII ones do in their only byte.
-constexpr unsigned char Latin1Lead = 0xC3;
-constexpr unsigned char Latin1FirstCapital = 0x80;
-constexpr unsigned char Latin1LastCapital = 0x9E;
-// U+00D7, the multiplication sign, among the capitals but no letter.
+// In UTF-8 the Latin-1 capitals U+00C0..U+00DE but U+00D7, the multiplication
+// sign, are C3 80..C3 9E but C3 97; each small letter lies 0x20 above its
+// capital in that second byte, as the ASCII ones do in their only byte.
+constexpr unsigned char Latin1Lead = 0xC3, FirstCapital = 0x80, LastCapital = 0x9E;
 constexpr unsigned char MultiplicationSign = 0x97;
 constexpr char CapitalToSmall = 'a' - 'A';
-
-bool IsLatin1Capital(unsigned char second)
-{
-    return second >= Latin1FirstCapital && second <= Latin1LastCapital &&
-           second != MultiplicationSign;
-}
 
 std::string LowerCase(std::string_view article)
 {
     std::string lowered(article);
-    for (std::size_t i = 0; i < lowered.size(); ++i) {
-        char& c = lowered[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + CapitalToSmall);
-        } else if (static_cast<unsigned char>(c) == Latin1Lead && i + 1 < lowered.size() &&
-                   IsLatin1Capital(static_cast<unsigned char>(lowered[i + 1]))) {
-            ++i;
-            lowered[i] = static_cast<char>(lowered[i] + CapitalToSmall);
-        }
+    bool afterLead = false;
+    for (char& c : lowered) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool capital =
+            afterLead ? byte >= FirstCapital && byte <= LastCapital && byte != MultiplicationSign
+                      : c >= 'A' && c <= 'Z';
+        c = capital ? static_cast<char>(c + CapitalToSmall) : c;
+        afterLead = byte == Latin1Lead;
     }
     return lowered;
 }

@@ -12,11 +12,11 @@
 namespace wumpel {
 namespace {
 
-// Rows by kind (negative, indefinite, definite), then case; columns by gender.
-// Kind none has no row: its cells are all empty.
+// Rows by kind (none, negative, indefinite, definite), then case; columns by gender.
 constexpr std::array<std::array<std::array<std::string_view, GenderCount>, GrammaticalCaseCount>,
-                     ArticleKindCount - 1>
+                     ArticleKindCount>
     DeclinedArticles = {{
+        {{{"", "", ""}, {"", "", ""}, {"", "", ""}}},
         {{{"kein", "keine", "kein"}, {"keinem", "keiner", "keinem"}, {"keinen", "keine", "kein"}}},
         {{{"ein", "eine", "ein"}, {"einem", "einer", "einem"}, {"einen", "eine", "ein"}}},
         {{{"der", "die", "das"}, {"dem", "der", "dem"}, {"den", "die", "das"}}},
@@ -55,8 +55,7 @@ void InitWordTables(GeneratorState& state)
              ++grammaticalCase) {
             for (std::size_t gender = 0; gender < GenderCount; ++gender) {
                 state.ArticleTable.at(ArticleCell(gender, grammaticalCase, kind)) =
-                    kind == 0 ? std::string_view{}
-                              : DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
+                    DeclinedArticles.at(kind).at(grammaticalCase).at(gender);
             }
         }
     }
