@@ -4,7 +4,6 @@
 #include "tests/support/line_breaks.h"
 #include "tests/support/verse_form_checker.h"
 #include "tool_test_support.h"
-#include "window_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -126,31 +125,6 @@ TEST(VerseToolOutput, BadByteAfterTheTwentySixthEntryIsNotRead)
         RunVerseTool({"--seed", "19", "--count", "3"}, EntryLines(26) + "\xFF");
     ASSERT_EQ(result.ExitStatus, 0) << result.Error;
     EXPECT_EQ(result.Output, WindowOutput(EntryLines(26), 19, 3));
-}
-
-TEST(VerseToolOutput, LfAndCrLfListsGiveTheSameBytes)
-{
-    const std::string lf = EntryLines(14);
-    std::string crLf;
-    for (const char c : lf) {
-        crLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    const ProcessResult fromLf = RunVerseTool({"--seed", "42", "--count", "20"}, lf);
-    const ProcessResult fromCrLf = RunVerseTool({"--seed", "42", "--count", "20"}, crLf);
-    ASSERT_EQ(fromLf.ExitStatus, 0);
-    ASSERT_EQ(fromCrLf.ExitStatus, 0);
-    EXPECT_EQ(fromLf.Output, fromCrLf.Output);
-    ExpectVersesOf(lf, fromLf.Output, 20);
-}
-
-TEST(VerseToolOutput, SameSeedSameBytesOtherSeedOtherBytes)
-{
-    const std::string list = EntryLines(20);
-    const ProcessResult first = RunVerseTool({"--seed", "77", "--count", "10"}, list);
-    const ProcessResult again = RunVerseTool({"--seed", "77", "--count", "10"}, list);
-    const ProcessResult other = RunVerseTool({"--seed", "78", "--count", "10"}, list);
-    EXPECT_EQ(first.Output, again.Output);
-    EXPECT_NE(first.Output, other.Output);
 }
 
 TEST(VerseToolOutput, ManyVersesContinueTheFewerVerses)

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace wumpel {
@@ -17,62 +19,30 @@ using G = Gender;
 using C = GrammaticalCase;
 using K = ArticleKind;
 
-struct ArticleRow {
-    Gender gender;
-    GrammaticalCase grammaticalCase;
-    ArticleKind kind;
-    std::string expected;
-};
+// All 36 cells: rows by kind (none, negative, indefinite, definite), then by
+// case (nominative, dative, accusative); columns by gender.
+constexpr std::array<std::array<std::array<std::string_view, 3>, 3>, 4> Declined = {{
+    {{{"", "", ""}, {"", "", ""}, {"", "", ""}}},
+    {{{"kein", "keine", "kein"}, {"keinem", "keiner", "keinem"}, {"keinen", "keine", "kein"}}},
+    {{{"ein", "eine", "ein"}, {"einem", "einer", "einem"}, {"einen", "eine", "ein"}}},
+    {{{"der", "die", "das"}, {"dem", "der", "dem"}, {"den", "die", "das"}}},
+}};
 
-class ArticleTableTest : public testing::TestWithParam<ArticleRow> {};
-
-TEST_P(ArticleTableTest, DeclinesEveryCell)
+TEST(ArticleTable, DeclinesEveryCell)
 {
     GeneratorState state;
     InitWordTables(state);
-    const ArticleRow& row = GetParam();
-    EXPECT_EQ(Article(state, row.gender, row.grammaticalCase, row.kind), row.expected);
+    for (std::size_t kind = 0; kind < Declined.size(); ++kind) {
+        for (std::size_t grammaticalCase = 0; grammaticalCase < 3; ++grammaticalCase) {
+            for (std::size_t gender = 0; gender < 3; ++gender) {
+                EXPECT_EQ(Article(state, static_cast<G>(gender), static_cast<C>(grammaticalCase),
+                                  static_cast<K>(kind)),
+                          Declined.at(kind).at(grammaticalCase).at(gender))
+                    << "kind " << kind << ", case " << grammaticalCase << ", gender " << gender;
+            }
+        }
+    }
 }
-
-// All 36 cells, including the nine empty ones of kind "none".
-INSTANTIATE_TEST_SUITE_P(
-    AllCells, ArticleTableTest,
-    testing::Values(ArticleRow{G::Masculine, C::Nominative, K::Definite, "der"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Definite, "die"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Definite, "das"},
-                    ArticleRow{G::Masculine, C::Dative, K::Definite, "dem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Definite, "der"},
-                    ArticleRow{G::Neuter, C::Dative, K::Definite, "dem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Definite, "den"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Definite, "die"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Definite, "das"},
-                    ArticleRow{G::Masculine, C::Nominative, K::Indefinite, "ein"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Indefinite, "eine"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Indefinite, "ein"},
-                    ArticleRow{G::Masculine, C::Dative, K::Indefinite, "einem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Indefinite, "einer"},
-                    ArticleRow{G::Neuter, C::Dative, K::Indefinite, "einem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Indefinite, "einen"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Indefinite, "eine"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Indefinite, "ein"},
-                    ArticleRow{G::Masculine, C::Nominative, K::Negative, "kein"},
-                    ArticleRow{G::Feminine, C::Nominative, K::Negative, "keine"},
-                    ArticleRow{G::Neuter, C::Nominative, K::Negative, "kein"},
-                    ArticleRow{G::Masculine, C::Dative, K::Negative, "keinem"},
-                    ArticleRow{G::Feminine, C::Dative, K::Negative, "keiner"},
-                    ArticleRow{G::Neuter, C::Dative, K::Negative, "keinem"},
-                    ArticleRow{G::Masculine, C::Accusative, K::Negative, "keinen"},
-                    ArticleRow{G::Feminine, C::Accusative, K::Negative, "keine"},
-                    ArticleRow{G::Neuter, C::Accusative, K::Negative, "kein"},
-                    ArticleRow{G::Masculine, C::Nominative, K::None, ""},
-                    ArticleRow{G::Feminine, C::Nominative, K::None, ""},
-                    ArticleRow{G::Neuter, C::Nominative, K::None, ""},
-                    ArticleRow{G::Masculine, C::Dative, K::None, ""},
-                    ArticleRow{G::Feminine, C::Dative, K::None, ""},
-                    ArticleRow{G::Neuter, C::Dative, K::None, ""},
-                    ArticleRow{G::Masculine, C::Accusative, K::None, ""},
-                    ArticleRow{G::Feminine, C::Accusative, K::None, ""},
-                    ArticleRow{G::Neuter, C::Accusative, K::None, ""}));
 
 TEST(ArticleTableLayout, CellNumberIsGenderPlusThreeCasesPlusNineKinds)
 {
@@ -82,26 +52,6 @@ TEST(ArticleTableLayout, CellNumberIsGenderPlusThreeCasesPlusNineKinds)
     EXPECT_EQ(state.ArticleTable.at(2 + 3 * 2 + 9 * 1), "kein");
     EXPECT_EQ(state.ArticleTable.at(1 + 3 * 1 + 9 * 3), "der");
     EXPECT_EQ(state.ArticleTable.at(0 + 3 * 2 + 9 * 2), "einen");
-}
-
-TEST(Prepositions, HoldTheFifteenInOrder)
-{
-    GeneratorState state;
-    InitWordTables(state);
-    const std::array<std::string, PrepositionCount> expected = {
-        " aus ",    " bei ",   " mit ", " nach ", " von ",   " zu ",  " an ",      " auf ",
-        " hinter ", " neben ", " in ",  " über ", " unter ", " vor ", " zwischen "};
-    EXPECT_EQ(state.Prepositions, expected);
-}
-
-TEST(VerbEndings, HoldTheEightInOrderWithFullStops)
-{
-    GeneratorState state;
-    InitWordTables(state);
-    const std::array<std::string, VerbEndingCount> expected = {
-        " erklingt.", " versinkt.",    " stinkt.",   " hinkt.",
-        " winkt.",    " verschlingt.", " schwingt.", " umringt."};
-    EXPECT_EQ(state.VerbEndings, expected);
 }
 
 TEST(InitWordTables, StartsEmptyAndIsIdempotent)

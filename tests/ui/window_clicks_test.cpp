@@ -97,6 +97,7 @@ void typeInto(WumpelWindow& window, const QString& name, const QString& text)
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<Step>)
+Q_DECLARE_METATYPE(std::string)
 
 class WindowClicksTest : public QObject {
     Q_OBJECT
@@ -421,25 +422,29 @@ private slots:
     }
 
     // As wumpel-verse reads it: a no-break space is no blank and a line
-    // separator no line break; only the lines the user sees end in CR LF.
-    void wordListIsReadCharacterForCharacter()
+    // separator no line break; only the lines the user sees end in CR LF. A
+    // surrogate without its partner is no Unicode: the engine gets U+FFFD for
+    // it, as wumpel-verse writes it.
+    void wordListIsReadCharacterForCharacter_data()
     {
-        const auto window = makeShownWindow();
-        objectAs<QPlainTextEdit>(*window, "Text1")
-            ->insertPlainText("der\u00A0Hund\u2028die\nKatze");
-        QCOMPARE(window->ReadWordList(), std::string("der\u00A0Hund\u2028die\r\nKatze"));
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<std::string>("read");
+        QTest::newRow("no-break space, line separator")
+            << QString("der\u00A0Hund\u2028die\nKatze")
+            << std::string("der\u00A0Hund\u2028die\r\nKatze");
+        QTest::newRow("lone surrogates")
+            << QStringLiteral("der A") + QChar(0xD800) + QStringLiteral("\ndie ") + QChar(0xDC00) +
+                   QChar(0xD800)
+            << std::string("der A\xEF\xBF\xBD\r\ndie \xEF\xBF\xBD\xEF\xBF\xBD");
     }
 
-    // A surrogate without its partner is no Unicode: the engine gets U+FFFD
-    // for it, as wumpel-verse writes it.
-    void loneSurrogateReachesTheEngineAsReplacementCharacter()
+    void wordListIsReadCharacterForCharacter()
     {
+        QFETCH(QString, inserted);
+        QFETCH(std::string, read);
         const auto window = makeShownWindow();
-        objectAs<QPlainTextEdit>(*window, "Text1")
-            ->insertPlainText(QStringLiteral("der A") + QChar(0xD800) + QStringLiteral("\ndie ") +
-                              QChar(0xDC00) + QChar(0xD800));
-        QCOMPARE(window->ReadWordList(),
-                 std::string("der A\xEF\xBF\xBD\r\ndie \xEF\xBF\xBD\xEF\xBF\xBD"));
+        objectAs<QPlainTextEdit>(*window, "Text1")->insertPlainText(inserted);
+        QCOMPARE(window->ReadWordList(), read);
     }
 
     // Qt carries no exception through its event loop: a click whose action
