@@ -98,6 +98,24 @@ class PageTest(unittest.TestCase):
                                   text=True, encoding="utf-8").stdout
         self.assertEqual(self.output(), expected)
 
+    # An exception stops at the export it came through: one line on the
+    # console, both texts kept, and the page goes on. Asking for an example
+    # list that does not exist is the one way a click's action can throw here.
+    def test_a_throwing_export_says_so_and_keeps_both_texts(self):
+        self.chromium.open(PAGE)
+        self.click("Label3")
+        self.click("Übernehmen")
+        word_list, verses = self.value("Text1"), self.output()
+        self.driver.get_log("browser")
+        self.driver.execute_script("_wumpelLoadExample(4);")
+        self.assertEqual([entry["message"].split(" ", 2)[2] for entry in
+                          self.driver.get_log("browser")],
+                         ['"wumpel: loading an example list failed: no example word list with '
+                          'this number"'])
+        self.assertEqual((self.value("Text1"), self.output()), (word_list, verses))
+        self.click("Label1")
+        self.assertEqual(self.output().count("Wenn "), 2)
+
     def test_too_few_words_message(self):
         message = subprocess.run([VERSE_TOOL], input="der Hund\n", capture_output=True,
                                  text=True, encoding="utf-8").stderr.rstrip("\n")
