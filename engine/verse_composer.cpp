@@ -3,7 +3,6 @@
 #include "engine/verse_composer.h"
 
 #include "engine/draw.h"
-#include "engine/generator_state.h"
 #include "engine/word_tables.h"
 
 #include <array>
@@ -11,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace wumpel {
@@ -32,8 +30,7 @@ struct FrameSlot {
 //   und A3 N3 in A4 N4 A5 N5 verschlingt,
 //   dann A6 N6 P A7 N7 als A8 N8 V
 //
-// A lead that starts a line carries the end of the line before, so that the
-// fixed text between two nouns is always one piece.
+// A lead that starts a line carries the end of the line before it.
 constexpr std::array<FrameSlot, 9> VerseFrame = {{
     {"Wenn ", GrammaticalCase::Nominative},
     {" mit ", GrammaticalCase::Dative},

@@ -11,8 +11,8 @@ namespace wumpel {
 
 // Reseeds the source, draws nine different entries, learns their genders and
 // appends one verse (three lines and an empty line) to text, allocating nothing
-// once text has room. Throws std::out_of_range for a LastEntryIndex below
-// MinimumLastEntryIndex or outside the list, a draw or a stored gender out of
+// once text has room. Throws std::out_of_range for a LastEntryIndex outside
+// MinimumLastEntryIndex..WordListCapacity - 1, a draw or a stored gender out of
 // range, and what std::string throws; then text and EntryGenders stay as they were.
 void ComposeVerse(GeneratorState& state, RandomSource& random, std::string& text);
 

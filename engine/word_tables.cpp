@@ -40,12 +40,6 @@ std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::si
     return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
 }
 
-// A negative code becomes a large index, which ArticleCell rejects with the rest.
-template <typename Code> std::size_t CodeIndex(Code code)
-{
-    return static_cast<std::uint16_t>(code);
-}
-
 } // namespace
 
 void InitWordTables(GeneratorState& state)
@@ -66,8 +60,9 @@ void InitWordTables(GeneratorState& state)
 const std::string& Article(const GeneratorState& state, Gender gender,
                            GrammaticalCase grammaticalCase, ArticleKind kind)
 {
-    return state.ArticleTable.at(
-        ArticleCell(CodeIndex(gender), CodeIndex(grammaticalCase), CodeIndex(kind)));
+    // A negative code becomes a large index, which ArticleCell rejects with the rest.
+    const auto index = [](auto code) -> std::size_t { return static_cast<std::uint16_t>(code); };
+    return state.ArticleTable.at(ArticleCell(index(gender), index(grammaticalCase), index(kind)));
 }
 
 } // namespace wumpel
