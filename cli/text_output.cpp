@@ -2,22 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/text_output.h"
 
-#include "cli/utf8.h"
-
+#include <algorithm>
 #include <cerrno>
-#include <span>
+#include <cstddef>
 #include <system_error>
 #include <unistd.h>
 
 namespace wumpel::cli {
 namespace {
 
-constexpr std::size_t BufferSize = std::size_t{1} << 16U;
-
-// Text is encoded a slice at a time, so the buffer needs room for one slice
-// only, whatever the length of a noun.
-constexpr std::size_t SliceUnits = 4096;
-static_assert(SliceUnits >= 2 && SliceUnits * MaxUtf8BytesPerUnit <= BufferSize);
+constexpr std::size_t FullSize = std::size_t{1} << 16U;
 
 } // namespace
 
@@ -32,24 +26,37 @@ void WriteAll(int fd, std::string_view bytes)
     }
 }
 
-TextOutput::TextOutput(int fd) : m_fd(fd), m_buffer(BufferSize) {}
-
-void TextOutput::Write(std::u16string_view text)
+// Room for a full buffer and the verse that fills it, unless the verse is
+// of very long nouns.
+TextOutput::TextOutput(int fd) : m_fd(fd)
 {
-    while (!text.empty()) {
-        const std::size_t units = EncodableStart(text, SliceUnits);
-        if (m_buffer.size() - m_used < units * MaxUtf8BytesPerUnit) {
-            Flush();
-        }
-        m_used += EncodeUtf8WithLf(text.substr(0, units), std::span(m_buffer).subspan(m_used));
-        text.remove_prefix(units);
+    m_text.reserve(2 * FullSize);
+}
+
+void TextOutput::WriteWhenFull()
+{
+    if (m_text.size() >= FullSize) {
+        Flush();
     }
 }
 
 void TextOutput::Flush()
 {
-    WriteAll(m_fd, std::string_view(m_buffer.data(), m_used));
-    m_used = 0;
+    // The runs between line breaks move down over the CR of each CR LF, in
+    // place: a run never moves past where it was read from.
+    constexpr std::string_view CrLf = "\r\n";
+    auto kept = m_text.begin();
+    std::size_t from = 0;
+    for (std::size_t lineBreak = m_text.find(CrLf); lineBreak != std::string::npos;
+         lineBreak = m_text.find(CrLf, from)) {
+        kept = std::copy(m_text.begin() + static_cast<std::ptrdiff_t>(from),
+                         m_text.begin() + static_cast<std::ptrdiff_t>(lineBreak), kept);
+        from = lineBreak + 1;
+    }
+    kept = std::copy(m_text.begin() + static_cast<std::ptrdiff_t>(from), m_text.end(), kept);
+    WriteAll(m_fd,
+             std::string_view(m_text.data(), static_cast<std::size_t>(kept - m_text.begin())));
+    m_text.clear();
 }
 
 } // namespace wumpel::cli

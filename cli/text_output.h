@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
+#include <string>
 #include <string_view>
-#include <vector>
 
 namespace wumpel::cli {
 
@@ -12,15 +11,20 @@ namespace wumpel::cli {
 // std::system_error on failure.
 void WriteAll(int fd, std::string_view bytes);
 
-// Writes the engine's text to a file descriptor as UTF-8 with LF line breaks,
-// through one buffer of fixed size: memory stays the same however long a verse
-// is, and a million verses cost a few thousand system calls. A failed write
-// throws std::system_error.
+// The tool's output buffer. The engine composes its verses straight into
+// Text(), and they go out to the file descriptor as files hold text: the
+// engine's UTF-8 as it is, each CR LF as LF. One buffer serves the whole run,
+// so a million verses cost a few thousand system calls and no allocation
+// once it has grown. A failed write throws std::system_error.
 class TextOutput {
 public:
     explicit TextOutput(int fd);
 
-    void Write(std::u16string_view text);
+    // UTF-8 with CR LF line breaks, appended in whole lines.
+    std::string& Text() { return m_text; }
+
+    // Writes Text() out once it holds enough to be worth a system call.
+    void WriteWhenFull();
 
     // Whatever is still buffered is lost unless Flush() ran: a destructor
     // cannot report a failed write.
@@ -28,8 +32,7 @@ public:
 
 private:
     int m_fd;
-    std::vector<char> m_buffer;
-    std::size_t m_used = 0;
+    std::string m_text;
 };
 
 } // namespace wumpel::cli

@@ -52,9 +52,9 @@ std::unique_ptr<RandomSource> MakeRandomSource(const VerseRequest& request)
     return std::make_unique<ClockRandomSource>();
 }
 
-// "Übernehmen" and count - 1 clicks on "Zeilen anhängen", with each verse
-// written and let go as soon as it is composed: VerseText never holds more
-// than one verse, however many are asked for.
+// "Übernehmen" and count - 1 clicks on "Zeilen anhängen". The verses are
+// composed straight into the output's buffer, which goes out whenever it is
+// full: memory stays the same however many verses are asked for.
 int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
 {
     GeneratorState state;
@@ -62,18 +62,14 @@ int WriteVerses(const VerseRequest& request, const ToolStreams& streams)
     // The text goes as soon as it is parsed.
     ParseWordList(state, ReadWordList(request.Input, streams.Input));
     if (state.LastEntryIndex < MinimumLastEntryIndex) {
-        TextOutput error(streams.Error);
-        error.Write(TooFewWordsMessage);
-        error.Write(u"\r\n");
-        error.Flush();
+        WriteAll(streams.Error, std::string(TooFewWordsMessage) + "\n");
         return ExitTooFewWords;
     }
     const std::unique_ptr<RandomSource> random = MakeRandomSource(request);
     TextOutput output(streams.Output);
     for (std::uint64_t verse = 0; verse < request.Count; ++verse) {
-        ComposeVerse(state, *random);
-        output.Write(state.VerseText);
-        state.VerseText.clear();
+        ComposeVerse(state, *random, output.Text());
+        output.WriteWhenFull();
     }
     output.Flush();
     return ExitVerses;
@@ -110,9 +106,9 @@ int RunVerseTool(std::span<const std::string_view> arguments, const ToolStreams&
         } catch (const std::system_error& error) {
             return Fail(streams, "cannot write the output: " + error.code().message());
         } catch (const std::bad_alloc&) {
-            // The word list is held as the engine's text, as the window holds
-            // it; within the size limit that can still be more than a tightly
-            // limited process may have.
+            // The word list is read whole before it is parsed, and held as
+            // its bytes, its text and its entries; within the size limit that
+            // can still be more than a tightly limited process may have.
             return Fail(streams, "not enough memory for the word list and its verses");
         }
     } catch (const std::system_error&) {

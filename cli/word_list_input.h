@@ -28,13 +28,15 @@ inline constexpr std::size_t MaxWordListBytes = MaxWordListMebibytes * 1024 * 10
 // Whether text's word list can change no more, whatever follows it: its first
 // WordListCapacity entries all end in a line break within text. Only then may
 // reading stop before the end of the input.
-bool HoldsWholeWordList(std::u16string_view text);
+bool HoldsWholeWordList(std::string_view text);
 
 // The word list in the file called name, or in standardInput when name is
-// StandardInputName, as the engine's text (see DecodeUtf8): up to its end, or
-// up to where HoldsWholeWordList says it is whole. Throws InputError for a file
-// that cannot be read, a bad byte before that point, or an input that goes on
+// StandardInputName, as the engine's text: UTF-8 checked by utf8-cpp, without
+// a byte order mark at the start, and with LF or CR LF line breaks both as CR
+// LF. Read up to its end, or up to where HoldsWholeWordList says it is whole.
+// Throws InputError for a file that cannot be read, an ill-formed byte before
+// that point (naming its offset in the input), or an input that goes on
 // beyond MaxWordListBytes without being whole.
-std::u16string ReadWordList(std::string_view name, int standardInput);
+std::string ReadWordList(std::string_view name, int standardInput);
 
 } // namespace wumpel::cli

@@ -6,6 +6,8 @@
 #include "engine/word_list_parser.h"
 #include "engine/word_tables.h"
 
+#include <cstddef>
+
 namespace wumpel {
 
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random)
@@ -19,10 +21,19 @@ void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& ran
     }
 }
 
+// The new verse is composed behind the old text, which goes only once the
+// verse is whole.
 void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& random)
 {
-    state.VerseText.clear();
-    AppendVerse(state, window, random);
+    if (state.LastEntryIndex < MinimumLastEntryIndex) {
+        state.VerseText.clear();
+        window.ReplaceOutput(TooFewWordsMessage);
+        return;
+    }
+    const std::size_t oldLength = state.VerseText.size();
+    ComposeVerse(state, random, state.VerseText);
+    state.VerseText.erase(0, oldLength);
+    window.ReplaceOutput(state.VerseText);
 }
 
 void AppendVerse(GeneratorState& state, VerseWindow& window, RandomSource& random)
@@ -31,7 +42,7 @@ void AppendVerse(GeneratorState& state, VerseWindow& window, RandomSource& rando
         window.ReplaceOutput(TooFewWordsMessage);
         return;
     }
-    ComposeVerse(state, random);
+    ComposeVerse(state, random, state.VerseText);
     window.ReplaceOutput(state.VerseText);
 }
 

@@ -3,7 +3,8 @@
 #pragma once
 
 // What the user can ask of the engine, one click each. An action that fails (a
-// broken random source) throws before it replaces the window's output.
+// broken random source, no memory) throws before it replaces the window's
+// output, and leaves VerseText as it was.
 
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
@@ -13,14 +14,15 @@
 
 namespace wumpel {
 
-inline constexpr std::u16string_view TooFewWordsMessage =
-    u"es sind zu wenig wörter eingegeben, bitte ergänzen sie weitere";
+inline constexpr std::string_view TooFewWordsMessage =
+    "es sind zu wenig wörter eingegeben, bitte ergänzen sie weitere";
 
 // Fills the tables, parses the window's word list and, with at least nine
 // entries, starts a new text; otherwise shows TooFewWordsMessage and keeps VerseText.
 void ApplyWordList(GeneratorState& state, VerseWindow& window, RandomSource& random);
 
-// Empties VerseText, then appends one verse.
+// Replaces VerseText by one new verse, or empties it and shows
+// TooFewWordsMessage while the current list has fewer than nine entries.
 void StartNewText(GeneratorState& state, VerseWindow& window, RandomSource& random);
 
 // Appends one verse and shows all of VerseText, or shows TooFewWordsMessage

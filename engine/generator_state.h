@@ -6,12 +6,12 @@
 //
 //   word-list text --ParseWordList--> WordList, LastEntryIndex
 //   InitWordTables ----------------> ArticleTable, Prepositions, VerbEndings
-//   ComposeVerse (RandomSource) ---> one more verse in VerseText, EntryGenders
+//   ComposeVerse (RandomSource) ---> one more verse appended to a text, EntryGenders
 //   ApplyWordList / StartNewText / AppendVerse drive these and hand VerseText
 //   (or the too-few-words message) to the window through VerseWindow.
 //
-// All that changes lives in one GeneratorState that the window owns for its
-// life; nothing in the engine touches a toolkit.
+// All that changes lives in one GeneratorState that the window owns for its life.
+// Text is UTF-8 with CR LF line breaks; each front end converts at its edge.
 
 #include <array>
 #include <cstddef>
@@ -39,14 +39,14 @@ inline constexpr std::size_t WordListCapacity = 26;
 inline constexpr std::int16_t MinimumLastEntryIndex = 8;
 
 struct WordEntry {
-    std::u16string Article;
-    std::u16string Noun;
+    std::string Article;
+    std::string Noun;
 };
 
 struct GeneratorState {
-    std::array<std::u16string, ArticleCellCount> ArticleTable{};
-    std::array<std::u16string, PrepositionCount> Prepositions{};
-    std::array<std::u16string, VerbEndingCount> VerbEndings{};
+    std::array<std::string, ArticleCellCount> ArticleTable{};
+    std::array<std::string, PrepositionCount> Prepositions{};
+    std::array<std::string, VerbEndingCount> VerbEndings{};
 
     // Slots above LastEntryIndex keep what an earlier parse left and are never read.
     std::array<WordEntry, WordListCapacity> WordList{};
@@ -55,7 +55,7 @@ struct GeneratorState {
     // Written only by the composer, so a gender learnt in one verse outlives later parses.
     std::array<Gender, WordListCapacity> EntryGenders{};
 
-    std::u16string VerseText;
+    std::string VerseText;
 };
 
 } // namespace wumpel

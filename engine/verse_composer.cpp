@@ -3,7 +3,6 @@
 #include "engine/verse_composer.h"
 
 #include "engine/draw.h"
-#include "engine/generator_state.h"
 #include "engine/word_tables.h"
 
 #include <array>
@@ -11,19 +10,16 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace wumpel {
 namespace {
 
-// One place of the verse: the text before its article, the case the article is
-// declined for, and the text after its noun. Between article and noun stands
-// one blank, even when the drawn kind leaves the article empty.
+// One place of the verse: the fixed text before its article, and the case the
+// article is declined for. A blank follows the article, even an empty one.
 struct FrameSlot {
-    std::optional<std::u16string_view> Lead; // none: a preposition drawn for the verse
+    std::optional<std::string_view> Lead; // none: a preposition drawn for the verse
     GrammaticalCase Case;
-    std::u16string_view Tail;
 };
 
 // The verse frame, in the order the verse reads and the draws are made. Each
@@ -34,23 +30,20 @@ struct FrameSlot {
 //   und A3 N3 in A4 N4 A5 N5 verschlingt,
 //   dann A6 N6 P A7 N7 als A8 N8 V
 //
+// A lead that starts a line carries the end of the line before it.
 constexpr std::array<FrameSlot, 9> VerseFrame = {{
-    {u"Wenn ", GrammaticalCase::Nominative, u""},
-    {u" mit ", GrammaticalCase::Dative, u""},
-    {u" über ", GrammaticalCase::Accusative, u" springt\r\n"},
-    {u"und ", GrammaticalCase::Nominative, u""},
-    {u" in ", GrammaticalCase::Dative, u""},
-    {u" ", GrammaticalCase::Accusative, u" verschlingt,\r\n"},
-    {u"dann ", GrammaticalCase::Nominative, u""},
-    {std::nullopt, GrammaticalCase::Dative, u""}, // the drawn preposition
-    {u" als ", GrammaticalCase::Nominative, u""},
+    {"Wenn ", GrammaticalCase::Nominative},
+    {" mit ", GrammaticalCase::Dative},
+    {" über ", GrammaticalCase::Accusative},
+    {" springt\r\nund ", GrammaticalCase::Nominative},
+    {" in ", GrammaticalCase::Dative},
+    {" ", GrammaticalCase::Accusative},
+    {" verschlingt,\r\ndann ", GrammaticalCase::Nominative},
+    {std::nullopt, GrammaticalCase::Dative}, // the drawn preposition
+    {" als ", GrammaticalCase::Nominative},
 }};
 
-constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
-
-// Room for a verse of ordinary nouns, so that its string is allocated once
-// rather than grown piece by piece; a longer verse still fits, in more steps.
-constexpr std::size_t UsualVerseLength = 256;
+constexpr std::string_view VerseEnd = "\r\n\r\n";
 
 using VerseEntries = std::array<std::int16_t, VerseFrame.size()>;
 
@@ -79,34 +72,24 @@ VerseEntries DrawDifferentEntries(std::int16_t lastEntryIndex, RandomSource& ran
     return entries;
 }
 
-// Only a definite article tells its noun's gender; any other leaves the gender
-// the entry had.
-struct DefiniteArticle {
-    std::u16string_view Text;
-    Gender Tells;
-};
+// By gender: only a definite article tells its noun's gender; any other leaves
+// the gender the entry had.
+constexpr std::array<std::string_view, GenderCount> DefiniteArticles = {"der", "die", "das"};
 
-constexpr std::array<DefiniteArticle, 3> DefiniteArticles = {{
-    {u"der", Gender::Masculine},
-    {u"die", Gender::Feminine},
-    {u"das", Gender::Neuter},
-}};
-
-void LearnGender(std::u16string_view article, Gender& gender)
+void LearnGender(std::string_view article, Gender& gender)
 {
-    for (const DefiniteArticle& definite : DefiniteArticles) {
-        if (article == definite.Text) {
-            gender = definite.Tells;
-            return;
+    for (std::size_t told = 0; told < DefiniteArticles.size(); ++told) {
+        if (article == DefiniteArticles.at(told)) {
+            gender = static_cast<Gender>(told);
         }
     }
 }
 
 } // namespace
 
-// The verse and the genders are made apart from the state and stored only once
-// complete, so whatever throws on the way leaves the state as it was.
-void ComposeVerse(GeneratorState& state, RandomSource& random)
+// The genders are stored only once the verse is complete, and whatever throws
+// on the way cuts text back to where it ended.
+void ComposeVerse(GeneratorState& state, RandomSource& random, std::string& text)
 {
     if (state.LastEntryIndex < MinimumLastEntryIndex ||
         static_cast<std::size_t>(state.LastEntryIndex) >= WordListCapacity) {
@@ -121,23 +104,25 @@ void ComposeVerse(GeneratorState& state, RandomSource& random)
         LearnGender(state.WordList.at(e).Article, genders.at(e));
     }
 
-    std::u16string verse;
-    verse.reserve(UsualVerseLength);
-    for (std::size_t k = 0; k < VerseFrame.size(); ++k) {
-        const FrameSlot& slot = VerseFrame.at(k);
-        const auto entry = static_cast<std::size_t>(entries.at(k));
-        verse += slot.Lead
-                     ? *slot.Lead
-                     : state.Prepositions.at(DrawTableIndex(PrepositionCount - 1, random.Next()));
-        verse += Article(state, genders.at(entry), slot.Case, DrawArticleKind(random.Next()));
-        verse += u' ';
-        verse += state.WordList.at(entry).Noun;
-        verse += slot.Tail;
+    const std::size_t before = text.size();
+    try {
+        for (std::size_t k = 0; k < VerseFrame.size(); ++k) {
+            const FrameSlot& slot = VerseFrame.at(k);
+            const auto entry = static_cast<std::size_t>(entries.at(k));
+            text +=
+                slot.Lead
+                    ? *slot.Lead
+                    : state.Prepositions.at(DrawTableIndex(PrepositionCount - 1, random.Next()));
+            text += Article(state, genders.at(entry), slot.Case, DrawArticleKind(random.Next()));
+            text += ' ';
+            text += state.WordList.at(entry).Noun;
+        }
+        text += state.VerbEndings.at(DrawTableIndex(VerbEndingCount - 1, random.Next()));
+        text += VerseEnd;
+    } catch (...) {
+        text.resize(before);
+        throw;
     }
-    verse += state.VerbEndings.at(DrawTableIndex(VerbEndingCount - 1, random.Next()));
-    verse += VerseEnd;
-
-    state.VerseText += verse;
     state.EntryGenders = genders;
 }
 

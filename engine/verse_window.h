@@ -8,7 +8,7 @@
 namespace wumpel {
 
 // All the actions ever ask of a window: the word list it holds, and a new text
-// for its output. Line breaks are CR LF both ways.
+// for its output. Texts are UTF-8 with CR LF line breaks both ways.
 class VerseWindow {
 public:
     VerseWindow() = default;
@@ -18,8 +18,8 @@ public:
     VerseWindow& operator=(VerseWindow&&) = delete;
     virtual ~VerseWindow() = default;
 
-    virtual std::u16string ReadWordList() const = 0;
-    virtual void ReplaceOutput(std::u16string_view text) = 0;
+    virtual std::string ReadWordList() const = 0;
+    virtual void ReplaceOutput(std::string_view text) = 0;
 };
 
 } // namespace wumpel

@@ -10,40 +10,48 @@
 namespace wumpel {
 namespace {
 
-constexpr std::u16string_view LineBreak = u"\r\n";
+constexpr std::string_view LineBreak = "\r\n";
 
-std::u16string LowerCase(std::u16string_view article)
+// In UTF-8 the Latin-1 capitals U+00C0..U+00DE but U+00D7, the multiplication
+// sign, are C3 80..C3 9E but C3 97; each small letter lies 0x20 above its
+// capital in that second byte, as the ASCII ones do in their only byte.
+constexpr unsigned char Latin1Lead = 0xC3, FirstCapital = 0x80, LastCapital = 0x9E;
+constexpr unsigned char MultiplicationSign = 0x97;
+constexpr char CapitalToSmall = 'a' - 'A';
+
+std::string LowerCase(std::string_view article)
 {
-    std::u16string lowered(article);
-    for (char16_t& c : lowered) {
-        const bool asciiCapital = c >= u'A' && c <= u'Z';
-        // U+00C0..U+00DE are the Latin-1 capitals, except the multiplication sign.
-        const bool latin1Capital = c >= u'\u00C0' && c <= u'\u00DE' && c != u'\u00D7';
-        if (asciiCapital || latin1Capital) {
-            c = static_cast<char16_t>(c + (u'a' - u'A'));
-        }
+    std::string lowered(article);
+    bool afterLead = false;
+    for (char& c : lowered) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool capital =
+            afterLead ? byte >= FirstCapital && byte <= LastCapital && byte != MultiplicationSign
+                      : c >= 'A' && c <= 'Z';
+        c = capital ? static_cast<char>(c + CapitalToSmall) : c;
+        afterLead = byte == Latin1Lead;
     }
     return lowered;
 }
 
 } // namespace
 
-void ParseWordList(GeneratorState& state, std::u16string_view text)
+void ParseWordList(GeneratorState& state, std::string_view text)
 {
     // A text that does not end in CR LF is read as if it did, without copying it.
     const std::size_t length =
         text.ends_with(LineBreak) ? text.size() : text.size() + LineBreak.size();
     std::size_t pos = 0;
     std::size_t slot = 0;
-    std::size_t blank = text.find(u' ');
+    std::size_t blank = text.find(' ');
     while (slot < WordListCapacity && pos < length) {
         // A blank found beyond this line is still the first one from here on:
         // searching again for every line would make a long run of lines without
         // a blank cost time quadratic in its length.
         if (blank < pos) {
-            blank = text.find(u' ', pos);
+            blank = text.find(' ', pos);
         }
-        if (blank == std::u16string_view::npos) {
+        if (blank == std::string_view::npos) {
             break;
         }
         const std::size_t lineEnd = std::min(text.find(LineBreak, pos), text.size());

@@ -12,6 +12,6 @@ namespace wumpel {
 // the state's WordList and sets LastEntryIndex (-1 when the text holds no entry).
 // Articles are lower-cased (A-Z and the Latin-1 capitals). A line without a
 // blank is skipped. At most WordListCapacity entries are taken.
-void ParseWordList(GeneratorState& state, std::u16string_view text);
+void ParseWordList(GeneratorState& state, std::string_view text);
 
 } // namespace wumpel

@@ -12,25 +12,23 @@
 namespace wumpel {
 namespace {
 
-// Rows by kind (negative, indefinite, definite), then case; columns by gender.
-// Kind none has no row: its cells are all empty.
-constexpr std::array<std::array<std::array<std::u16string_view, GenderCount>, GrammaticalCaseCount>,
-                     ArticleKindCount - 1>
+// Rows by kind (none, negative, indefinite, definite), then case; columns by gender.
+constexpr std::array<std::array<std::array<std::string_view, GenderCount>, GrammaticalCaseCount>,
+                     ArticleKindCount>
     DeclinedArticles = {{
-        {{{u"kein", u"keine", u"kein"},
-          {u"keinem", u"keiner", u"keinem"},
-          {u"keinen", u"keine", u"kein"}}},
-        {{{u"ein", u"eine", u"ein"}, {u"einem", u"einer", u"einem"}, {u"einen", u"eine", u"ein"}}},
-        {{{u"der", u"die", u"das"}, {u"dem", u"der", u"dem"}, {u"den", u"die", u"das"}}},
+        {{{"", "", ""}, {"", "", ""}, {"", "", ""}}},
+        {{{"kein", "keine", "kein"}, {"keinem", "keiner", "keinem"}, {"keinen", "keine", "kein"}}},
+        {{{"ein", "eine", "ein"}, {"einem", "einer", "einem"}, {"einen", "eine", "ein"}}},
+        {{{"der", "die", "das"}, {"dem", "der", "dem"}, {"den", "die", "das"}}},
     }};
 
-constexpr std::array<std::u16string_view, PrepositionCount> PrepositionTexts = {
-    u" aus ",    u" bei ",   u" mit ", u" nach ", u" von ",   u" zu ",  u" an ",      u" auf ",
-    u" hinter ", u" neben ", u" in ",  u" über ", u" unter ", u" vor ", u" zwischen "};
+constexpr std::array<std::string_view, PrepositionCount> PrepositionTexts = {
+    " aus ",    " bei ",   " mit ", " nach ", " von ",   " zu ",  " an ",      " auf ",
+    " hinter ", " neben ", " in ",  " über ", " unter ", " vor ", " zwischen "};
 
-constexpr std::array<std::u16string_view, VerbEndingCount> VerbEndingTexts = {
-    u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
-    u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
+constexpr std::array<std::string_view, VerbEndingCount> VerbEndingTexts = {
+    " erklingt.", " versinkt.",    " stinkt.",   " hinkt.",
+    " winkt.",    " verschlingt.", " schwingt.", " umringt."};
 
 // Gender varies fastest and kind slowest.
 std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::size_t kind)
@@ -42,12 +40,6 @@ std::size_t ArticleCell(std::size_t gender, std::size_t grammaticalCase, std::si
     return gender + GenderCount * grammaticalCase + GenderCount * GrammaticalCaseCount * kind;
 }
 
-// A negative code becomes a large index, which ArticleCell rejects with the rest.
-template <typename Code> std::size_t CodeIndex(Code code)
-{
-    return static_cast<std::uint16_t>(code);
-}
-
 } // namespace
 
 void InitWordTables(GeneratorState& state)
@@ -57,8 +49,7 @@ void InitWordTables(GeneratorState& state)
              ++grammaticalCase) {
             for (std::size_t gender = 0; gender < GenderCount; ++gender) {
                 state.ArticleTable.at(ArticleCell(gender, grammaticalCase, kind)) =
-                    kind == 0 ? std::u16string_view{}
-                              : DeclinedArticles.at(kind - 1).at(grammaticalCase).at(gender);
+                    DeclinedArticles.at(kind).at(grammaticalCase).at(gender);
             }
         }
     }
@@ -66,11 +57,12 @@ void InitWordTables(GeneratorState& state)
     std::copy(VerbEndingTexts.begin(), VerbEndingTexts.end(), state.VerbEndings.begin());
 }
 
-const std::u16string& Article(const GeneratorState& state, Gender gender,
-                              GrammaticalCase grammaticalCase, ArticleKind kind)
+const std::string& Article(const GeneratorState& state, Gender gender,
+                           GrammaticalCase grammaticalCase, ArticleKind kind)
 {
-    return state.ArticleTable.at(
-        ArticleCell(CodeIndex(gender), CodeIndex(grammaticalCase), CodeIndex(kind)));
+    // A negative code becomes a large index, which ArticleCell rejects with the rest.
+    const auto index = [](auto code) -> std::size_t { return static_cast<std::uint16_t>(code); };
+    return state.ArticleTable.at(ArticleCell(index(gender), index(grammaticalCase), index(kind)));
 }
 
 } // namespace wumpel

@@ -13,7 +13,7 @@ void InitWordTables(GeneratorState& state);
 
 // The article declined for gender, case and kind. A code outside its range
 // throws std::out_of_range, even where the cell number it gives would exist.
-const std::u16string& Article(const GeneratorState& state, Gender gender,
-                              GrammaticalCase grammaticalCase, ArticleKind kind);
+const std::string& Article(const GeneratorState& state, Gender gender,
+                           GrammaticalCase grammaticalCase, ArticleKind kind);
 
 } // namespace wumpel

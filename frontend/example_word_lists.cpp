@@ -13,24 +13,24 @@ namespace {
 
 // Entries keep their capitalisation, lower-case articles included: the parser
 // lower-cases every article, so both spellings load alike.
-constexpr std::array<std::u16string_view, 10> List1{
-    u"Der Gott",  u"Die Hölle", u"Der Himmel", u"die Disko", u"Das Geld",
-    u"Die Liebe", u"Der Tod",   u"Das Elend",  u"Die Güte",  u"Das Vergnügen",
+constexpr std::array<std::string_view, 10> List1{
+    "Der Gott",  "Die Hölle", "Der Himmel", "die Disko", "Das Geld",
+    "Die Liebe", "Der Tod",   "Das Elend",  "Die Güte",  "Das Vergnügen",
 };
 
-constexpr std::array<std::u16string_view, 14> List2{
-    u"Der Quendler", u"Die Trunzel",  u"Der Knörzel",    u"der Bundestag", u"Das Geld",
-    u"Der Wahnsinn", u"Die Freiheit", u"der Friede",     u"Die Lüge",      u"Der Schlaf",
-    u"Das Gesetz",   u"der Gestank",  u"Die Korruption", u"Das Gebet",
+constexpr std::array<std::string_view, 14> List2{
+    "Der Quendler", "Die Trunzel",  "Der Knörzel",    "der Bundestag", "Das Geld",
+    "Der Wahnsinn", "Die Freiheit", "der Friede",     "Die Lüge",      "Der Schlaf",
+    "Das Gesetz",   "der Gestank",  "Die Korruption", "Das Gebet",
 };
 
-constexpr std::array<std::u16string_view, 14> List3{
-    u"Der Zaffi",    u"Der Trubbi",       u"Die Sellu",   u"die Wurst",        u"Der Joghurt",
-    u"Der Gnoppi",   u"Die Liebe",        u"der Freund",  u"Der Teppich",      u"Der Hai",
-    u"Der Flamenko", u"der Marksknochen", u"Der Smoking", u"Der Gelbschnabel",
+constexpr std::array<std::string_view, 14> List3{
+    "Der Zaffi",    "Der Trubbi",       "Die Sellu",   "die Wurst",        "Der Joghurt",
+    "Der Gnoppi",   "Die Liebe",        "der Freund",  "Der Teppich",      "Der Hai",
+    "Der Flamenko", "der Marksknochen", "Der Smoking", "Der Gelbschnabel",
 };
 
-std::span<const std::u16string_view> entries(int number)
+std::span<const std::string_view> entries(int number)
 {
     switch (number) {
     case 1:
@@ -46,12 +46,12 @@ std::span<const std::u16string_view> entries(int number)
 
 } // namespace
 
-std::u16string exampleWordList(int number)
+std::string exampleWordList(int number)
 {
-    std::u16string text;
-    for (const std::u16string_view entry : entries(number)) {
+    std::string text;
+    for (const std::string_view entry : entries(number)) {
         text += entry;
-        text += u"\r\n";
+        text += "\r\n";
     }
     return text;
 }

@@ -10,6 +10,6 @@ inline constexpr int ExampleWordListCount = 3;
 
 // Example list number 1 to ExampleWordListCount as the word-list field takes
 // it: every entry followed by CR LF. Any other number throws std::out_of_range.
-std::u16string exampleWordList(int number);
+std::string exampleWordList(int number);
 
 } // namespace wumpel

@@ -11,17 +11,20 @@
 namespace wumpel {
 namespace {
 
-void appendString(std::string& json, std::u16string_view text)
+// JSON is UTF-8 text, so the table's texts go in as they are; only what JSON
+// cannot hold in a string literally is escaped.
+void appendString(std::string& json, std::string_view text)
 {
     json += '"';
-    for (const char16_t unit : text) {
-        const bool plain = unit >= u' ' && unit < 0x7F && unit != u'"' && unit != u'\\';
-        if (plain) {
-            json += static_cast<char>(unit);
-        } else {
+    for (const char c : text) {
+        const bool control = static_cast<unsigned char>(c) < ' ';
+        if (control || c == '"' || c == '\\') {
             std::array<char, 7> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(unit));
+            std::snprintf(escape.data(), escape.size(), "\\u%04x",
+                          static_cast<unsigned>(static_cast<unsigned char>(c)));
             json += escape.data();
+        } else {
+            json += c;
         }
     }
     json += '"';
@@ -60,7 +63,7 @@ void appendObject(std::string& json, const ObjectLayout& object)
     appendNumber(json, "height", pixelsFromTwips(object.box.height));
     appendMember(json, "families");
     json += '[';
-    for (const std::u16string_view family : fontFamilies(object.font.face)) {
+    for (const std::string_view family : fontFamilies(object.font.face)) {
         appendString(json, family);
         json += ',';
     }

@@ -6,18 +6,18 @@
 
 namespace wumpel {
 
-// The window's layout table (layout_table.h) as one JSON object, in CSS
-// pixels: the browser page builds its window from it, and its tests measure
-// the page against it. Every character outside ASCII is written as a \u
-// escape, so the text is the same in any byte encoding.
+// The window's layout table (layout_table.h) as one JSON object in UTF-8, in
+// CSS pixels: the browser page builds its window from it, and its tests
+// measure the page against it.
 //
 //   {"width", "height", "background": "#RRGGBB",
 //    "objects": [{"name", "left", "top", "width", "height",
 //                 "families": [...], "generic": "serif" | "sans-serif",
-//                 "pixelSize", "bold", "background": "#RRGGBB" | null}, ...],
-//    "instruction", "information"}
+//                 "pixelSize", "bold", "background": "#RRGGBB" | null,
+//                 "text"}, ...]}
 //
-// Objects come in tab order; texts keep their CR LF line breaks.
+// Objects come in tab order; each text is what the object shows when the
+// window opens, with its CR LF line breaks.
 std::string layoutJson();
 
 } // namespace wumpel

@@ -41,13 +41,13 @@ struct FontSpec {
 using Rgb = std::uint32_t;
 
 struct ObjectLayout {
-    std::u16string_view name;
+    std::string_view name;
     TwipsRect box;
     FontSpec font;
     // Empty: the desktop's own text-field background.
     std::optional<Rgb> background;
     // What the object shows when the window opens, line breaks as CR LF.
-    std::u16string_view text;
+    std::string_view text;
 };
 
 constexpr int pixelsFromTwips(int twips)
@@ -65,36 +65,36 @@ constexpr int pixelSize(FontSpec font)
 // cuts off the last line of the instruction and of the information text.
 // "MS Sans Serif" is rare outside its home platform; Arial sets the same
 // widths and has stand-ins of its own.
-inline constexpr std::array<std::u16string_view, 4> SerifFamilies{
-    u"Times New Roman", u"Liberation Serif", u"Tinos", u"Nimbus Roman"};
-inline constexpr std::array<std::u16string_view, 5> SansSerifFamilies{
-    u"MS Sans Serif", u"Arial", u"Liberation Sans", u"Arimo", u"Nimbus Sans"};
+inline constexpr std::array<std::string_view, 4> SerifFamilies{
+    "Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman"};
+inline constexpr std::array<std::string_view, 5> SansSerifFamilies{
+    "MS Sans Serif", "Arial", "Liberation Sans", "Arimo", "Nimbus Sans"};
 
-constexpr std::span<const std::u16string_view> fontFamilies(Face face)
+constexpr std::span<const std::string_view> fontFamilies(Face face)
 {
-    return face == Face::TimesNewRoman ? std::span<const std::u16string_view>(SerifFamilies)
-                                       : std::span<const std::u16string_view>(SansSerifFamilies);
+    return face == Face::TimesNewRoman ? std::span<const std::string_view>(SerifFamilies)
+                                       : std::span<const std::string_view>(SansSerifFamilies);
 }
 
 namespace layout {
 
 // clang-format off
 
-inline constexpr std::u16string_view WindowName = u"Wumpel";
-inline constexpr std::u16string_view WindowTitle = u"Wumpel";
+inline constexpr std::string_view WindowName = "Wumpel";
+inline constexpr std::string_view WindowTitle = "Wumpel";
 inline constexpr TwipsRect ClientArea{0, 0, 12120, 8025};
 inline constexpr Rgb Background = 0x80FF80;
 
 // The longer texts the window starts with.
-inline constexpr std::u16string_view InstructionText =
-    u"Bitte geben Sie mindenstens 9 Wörter (singular) mit Artikel und sich anschließendem "
-    u"Enter ein.";
-inline constexpr std::u16string_view InformationText =
-    u"Quarnik nach einem eigenen Rundfunkprogramm von etwa 1983. Es werden seltsame "
-    u"Dreizeiler per Zufall generiert. Es ist eine \r\n"
-    u"Erweiterung der zweizeiligen Variationen von Tarbosch (1850) \r\n"
-    u"etwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
-inline constexpr std::u16string_view OutputBeforeFirstVerse = u" noch leer\r\n";
+inline constexpr std::string_view InstructionText =
+    "Bitte geben Sie mindenstens 9 Wörter (singular) mit Artikel und sich anschließendem "
+    "Enter ein.";
+inline constexpr std::string_view InformationText =
+    "Quarnik nach einem eigenen Rundfunkprogramm von etwa 1983. Es werden seltsame "
+    "Dreizeiler per Zufall generiert. Es ist eine \r\n"
+    "Erweiterung der zweizeiligen Variationen von Tarbosch (1850) \r\n"
+    "etwa: Wenn der Wumpel mit der Wurst über den Spucknapf springt ... \r\n";
+inline constexpr std::string_view OutputBeforeFirstVerse = " noch leer\r\n";
 
 inline constexpr FontSpec Serif12{Face::TimesNewRoman, 1200, Weight::Regular};
 inline constexpr FontSpec Serif12Bold{Face::TimesNewRoman, 1200, Weight::Bold};
@@ -105,17 +105,17 @@ inline constexpr FontSpec Sans12{Face::MsSansSerif, 1200, Weight::Regular};
 inline constexpr FontSpec Sans975{Face::MsSansSerif, 975, Weight::Regular};
 
 // In tab order.                           name              Left    Top  Width  Height  font           background    text
-inline constexpr ObjectLayout Eingabe     {u"Eingabe",     {  600,     0,  2655,  1335}, Serif1125,     0x80FF80,     InstructionText};
-inline constexpr ObjectLayout Text1       {u"Text1",       {  120,  1560,  3255,  5295}, Serif12,       std::nullopt, u""};
-inline constexpr ObjectLayout Uebernehmen {u"Übernehmen",  {  120,  6840,  3255,   495}, Serif1425,     0xFF0000,     u"Übernehmen"};
-inline constexpr ObjectLayout Label2      {u"Label2",      { 3360,     0,  4215,   375}, Serif1425,     0x00FFFF,     u"Neuen Text generieren"};
-inline constexpr ObjectLayout Text2       {u"Text2",       { 3360,   360,  8655,  6975}, Sans12,        std::nullopt, OutputBeforeFirstVerse};
-inline constexpr ObjectLayout Text3       {u"Text3",       {    0,  7440, 11895,   615}, Sans975,       0x80FF80,     InformationText};
-inline constexpr ObjectLayout Label1      {u"Label1",      { 7560,     0,  4455,   375}, Serif1425,     0x80FFFF,     u"Zeilen anhängen"};
-inline constexpr ObjectLayout Label3      {u"Label3",      { 1560,  1080,   615,   375}, Serif12Bold,   0xC0C000,     u"1"};
-inline constexpr ObjectLayout Command1    {u"Command1",    {  120,  1080,  1455,   375}, Serif1125Bold, 0xC0FFC0,     u"Beispiele:"};
-inline constexpr ObjectLayout Text4       {u"Text4",       { 2160,  1080,   615,   375}, Serif12Bold,   0xC04000,     u"2"};
-inline constexpr ObjectLayout Text5       {u"Text5",       { 2760,  1080,   615,   375}, Serif12Bold,   0xFF0000,     u"3"};
+inline constexpr ObjectLayout Eingabe     {"Eingabe",     {  600,     0,  2655,  1335}, Serif1125,     0x80FF80,     InstructionText};
+inline constexpr ObjectLayout Text1       {"Text1",       {  120,  1560,  3255,  5295}, Serif12,       std::nullopt, ""};
+inline constexpr ObjectLayout Uebernehmen {"Übernehmen",  {  120,  6840,  3255,   495}, Serif1425,     0xFF0000,     "Übernehmen"};
+inline constexpr ObjectLayout Label2      {"Label2",      { 3360,     0,  4215,   375}, Serif1425,     0x00FFFF,     "Neuen Text generieren"};
+inline constexpr ObjectLayout Text2       {"Text2",       { 3360,   360,  8655,  6975}, Sans12,        std::nullopt, OutputBeforeFirstVerse};
+inline constexpr ObjectLayout Text3       {"Text3",       {    0,  7440, 11895,   615}, Sans975,       0x80FF80,     InformationText};
+inline constexpr ObjectLayout Label1      {"Label1",      { 7560,     0,  4455,   375}, Serif1425,     0x80FFFF,     "Zeilen anhängen"};
+inline constexpr ObjectLayout Label3      {"Label3",      { 1560,  1080,   615,   375}, Serif12Bold,   0xC0C000,     "1"};
+inline constexpr ObjectLayout Command1    {"Command1",    {  120,  1080,  1455,   375}, Serif1125Bold, 0xC0FFC0,     "Beispiele:"};
+inline constexpr ObjectLayout Text4       {"Text4",       { 2160,  1080,   615,   375}, Serif12Bold,   0xC04000,     "2"};
+inline constexpr ObjectLayout Text5       {"Text5",       { 2760,  1080,   615,   375}, Serif12Bold,   0xFF0000,     "3"};
 
 inline constexpr std::array<ObjectLayout, 11> Objects{
     Eingabe, Text1, Uebernehmen, Label2, Text2, Text3, Label1, Label3, Command1, Text4, Text5};

@@ -15,10 +15,9 @@ namespace wumpel {
 // A CR at the end of shown could pair with an LF that starts the new part,
 // which a field that turns CR LF into its own line break would then show
 // differently; such a text is not taken as an extension.
-constexpr std::optional<std::size_t> extensionStart(std::u16string_view shown,
-                                                    std::u16string_view text)
+constexpr std::optional<std::size_t> extensionStart(std::string_view shown, std::string_view text)
 {
-    if (text.size() > shown.size() && text.starts_with(shown) && !shown.ends_with(u'\r')) {
+    if (text.size() > shown.size() && text.starts_with(shown) && !shown.ends_with('\r')) {
         return shown.size();
     }
     return std::nullopt;

@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Any bytes through the command-line tool, after one byte for the seed: the
-// decoder stops at the first bad byte and at no other, decoding undoes encoding,
-// and the tool writes the window's verses for the list (or the too-few-words
-// message, or the bad byte's offset) with the right exit status. A bad byte
-// behind a whole list is never read.
+// tool writes the window's verses for the list (or the too-few-words message,
+// or the offset of the first byte utf8-cpp finds ill-formed) with the right
+// exit status, its line breaks as LF. A bad byte behind a whole list is never
+// read.
 
-#include "cli/utf8.h"
 #include "cli/verse_tool.h"
 #include "cli/word_list_input.h"
 #include "engine/actions.h"
@@ -15,6 +14,8 @@
 #include "engine/random_source.h"
 #include "engine/verse_window.h"
 #include "fuzz_input.h"
+#include "tests/support/fake_verse_window.h"
+#include "tests/support/line_breaks.h"
 
 #include <array>
 #include <cstddef>
@@ -25,25 +26,10 @@
 #include <string_view>
 #include <sys/mman.h>
 #include <unistd.h>
-#include <utility>
-#include <vector>
+#include <utf8.h>
 
 namespace wumpel::fuzzing {
 namespace {
-
-class MemoryWindow final : public VerseWindow {
-public:
-    explicit MemoryWindow(std::u16string wordList) : m_wordList(std::move(wordList)) {}
-
-    std::u16string ReadWordList() const override { return m_wordList; }
-    void ReplaceOutput(std::u16string_view text) override { m_output = text; }
-
-    const std::u16string& Output() const { return m_output; }
-
-private:
-    std::u16string m_wordList;
-    std::u16string m_output;
-};
 
 // An in-memory file the tool reads from or writes to as if it were a stream.
 class MemoryFile {
@@ -82,30 +68,12 @@ private:
     int m_fd;
 };
 
-std::string Encode(std::u16string_view text)
+// The engine's text of well-formed bytes, worked out apart from the tool: every
+// LF a CR LF, and a byte order mark at the start dropped.
+std::string EngineText(std::string_view bytes)
 {
-    std::vector<char> bytes(text.size() * cli::MaxUtf8BytesPerUnit);
-    return {bytes.data(), cli::EncodeUtf8WithLf(text, bytes)};
-}
-
-// What decoding the encoded text must give: every CR LF a line break again,
-// every LF made CR LF, and a mark at the start taken for the encoding's.
-std::u16string ReadBack(std::u16string_view text)
-{
-    std::u16string lf;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
-            lf += text[i];
-        }
-    }
-    std::u16string crLf;
-    for (std::size_t i = 0; i < lf.size(); ++i) {
-        if (lf[i] == u'\n' && (i == 0 || lf[i - 1] != u'\r')) {
-            crLf += u'\r';
-        }
-        crLf += lf[i];
-    }
-    return crLf.starts_with(u'\uFEFF') ? crLf.substr(1) : crLf;
+    const std::string crLf = testing_support::WithCrLf(bytes);
+    return utf8::starts_with_bom(crLf.begin(), crLf.end()) ? crLf.substr(3) : crLf;
 }
 
 struct ToolResult {
@@ -144,27 +112,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr int Count = 3;
     const ToolResult result = RunTool(bytes, seed, Count);
 
-    std::u16string text;
-    if (const std::optional<std::size_t> offset = cli::DecodeUtf8(bytes, text)) {
-        Require(*offset < bytes.size(), "bad byte lies inside the input");
-        std::u16string before;
-        Require(!cli::DecodeUtf8(bytes.substr(0, *offset), before), "all before it is valid");
-        Require(before == text, "everything before the bad byte is decoded");
-        if (!cli::HoldsWholeWordList(text)) {
-            Require(result.ExitStatus == 2 && result.Output.empty(), "bad input writes no verse");
-            Require(result.Error == "wumpel-verse: standard input is not valid UTF-8: bad byte "
-                                    "at offset " +
-                                        std::to_string(*offset) + "\n",
-                    "the error names the bad byte");
-            return 0;
-        }
+    const auto bad = utf8::find_invalid(bytes.begin(), bytes.end());
+    const std::string text =
+        EngineText(bytes.substr(0, static_cast<std::size_t>(bad - bytes.begin())));
+    if (bad != bytes.end() && !cli::HoldsWholeWordList(text)) {
+        Require(result.ExitStatus == 2 && result.Output.empty(), "bad input writes no verse");
+        Require(result.Error == "wumpel-verse: standard input is not valid UTF-8: bad byte "
+                                "at offset " +
+                                    std::to_string(bad - bytes.begin()) + "\n",
+                "the error names the bad byte");
+        return 0;
     }
-    std::u16string again;
-    Require(!cli::DecodeUtf8(Encode(text), again), "encoded text is valid UTF-8");
-    Require(again == ReadBack(text), "decoding undoes encoding");
 
     GeneratorState state;
-    MemoryWindow window(text);
+    testing_support::FakeVerseWindow window;
+    window.WordList = text;
     SeededRandomSource random(seed);
     ApplyWordList(state, window, random);
     for (int click = 1; click < Count; ++click) {
@@ -172,11 +134,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (state.LastEntryIndex < MinimumLastEntryIndex) {
         Require(result.ExitStatus == 1 && result.Output.empty(), "too few words, no verse");
-        Require(result.Error == Encode(std::u16string(TooFewWordsMessage) + u"\r\n"),
+        Require(result.Error == std::string(TooFewWordsMessage) + "\n",
                 "the too-few-words message");
     } else {
         Require(result.ExitStatus == 0 && result.Error.empty(), "verses written");
-        Require(result.Output == Encode(window.Output()), "the window's verses");
+        Require(result.Output == testing_support::WithLf(window.Output), "the window's verses");
     }
     return 0;
 }

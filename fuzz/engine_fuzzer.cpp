@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
 
-// Any UTF-16 text through the parser and the actions, with a seeded source:
-// the list holds 0 to 26 entries, each taken from one line, and every action
-// shows either the too-few-words message or whole verses of three lines and
-// an empty line. Out-of-bounds reads are the sanitizers' to find.
+// Any bytes as the word list through the parser and the actions, with a
+// seeded source: the front ends hand over UTF-8 only, but the engine must hold
+// up whatever it is given. The list holds 0 to 26 entries, each taken from one
+// line, and every action shows either the too-few-words message or one more
+// verse of the list's entries, as the verse-form checker reads it.
+// Out-of-bounds reads are the sanitizers' to find.
 
 #include "engine/actions.h"
 #include "engine/generator_state.h"
@@ -12,98 +14,47 @@
 #include "engine/verse_window.h"
 #include "engine/word_list_parser.h"
 #include "fuzz_input.h"
+#include "tests/support/fake_verse_window.h"
+#include "tests/support/verse_form_checker.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace wumpel::fuzzing {
 namespace {
 
-constexpr std::u16string_view LineBreak = u"\r\n";
-constexpr std::array<std::u16string_view, 8> VerbEndings = {
-    u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
-    u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
-
-class FuzzWindow final : public VerseWindow {
-public:
-    explicit FuzzWindow(std::u16string wordList) : m_wordList(std::move(wordList)) {}
-
-    std::u16string ReadWordList() const override { return m_wordList; }
-    void ReplaceOutput(std::u16string_view text) override
-    {
-        m_output = text;
-        ++m_replacements;
-    }
-
-    const std::u16string& Output() const { return m_output; }
-    int Replacements() const { return m_replacements; }
-
-private:
-    std::u16string m_wordList;
-    std::u16string m_output;
-    int m_replacements = 0;
-};
-
+constexpr std::string_view LineBreak = "\r\n";
 void CheckParsedList(const GeneratorState& state)
 {
     Require(state.LastEntryIndex >= -1 && state.LastEntryIndex <= 25, "entry count 0..26");
     for (int i = 0; i <= state.LastEntryIndex; ++i) {
         const WordEntry& entry = state.WordList.at(static_cast<std::size_t>(i));
-        Require(entry.Article.find(u' ') == std::u16string::npos, "article without blank");
-        Require(entry.Article.find(LineBreak) == std::u16string::npos, "article on one line");
-        Require(entry.Noun.find(LineBreak) == std::u16string::npos, "noun on one line");
+        Require(entry.Article.find(' ') == std::string::npos, "article without blank");
+        Require(entry.Article.find(LineBreak) == std::string::npos, "article on one line");
+        Require(entry.Noun.find(LineBreak) == std::string::npos, "noun on one line");
     }
-}
-
-std::size_t Count(std::u16string_view text, std::u16string_view part)
-{
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::u16string_view::npos;
-         at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
-// Nouns hold no CR LF, so a verse's four line breaks are exactly the frame's.
-void CheckVerse(std::u16string_view verse)
-{
-    Require(verse.starts_with(u"Wenn "), "first line opens with Wenn");
-    Require(verse.ends_with(u"\r\n\r\n"), "verse ends with an empty line");
-    Require(Count(verse, LineBreak) == 4, "three lines and an empty line");
-    const std::size_t first = verse.find(LineBreak);
-    const std::size_t second = verse.find(LineBreak, first + 2);
-    const std::u16string_view line1 = verse.substr(0, first);
-    const std::u16string_view line2 = verse.substr(first + 2, second - first - 2);
-    const std::u16string_view line3 = verse.substr(second + 2, verse.size() - second - 6);
-    Require(line1.ends_with(u" springt"), "first line closes with springt");
-    Require(line2.starts_with(u"und ") && line2.ends_with(u" verschlingt,"), "second line frame");
-    Require(line3.starts_with(u"dann "), "third line opens with dann");
-    bool verbFound = false;
-    for (const std::u16string_view verb : VerbEndings) {
-        verbFound = verbFound || line3.ends_with(verb);
-    }
-    Require(verbFound, "third line closes with a verb ending");
 }
 
 // After each action the window shows the message or all of VerseText, which
 // grew by exactly one well-formed verse.
-void CheckAction(const GeneratorState& state, const FuzzWindow& window,
-                 std::u16string_view textBefore, bool startsNewText)
+void CheckAction(const GeneratorState& state, const testing_support::FakeVerseWindow& window,
+                 std::string_view textBefore, bool startsNewText)
 {
     if (state.LastEntryIndex < MinimumLastEntryIndex) {
-        Require(window.Output() == TooFewWordsMessage, "too few words shows the message");
+        Require(window.Output == TooFewWordsMessage, "too few words shows the message");
         Require(state.VerseText == textBefore, "too few words keeps VerseText");
         return;
     }
-    Require(window.Output() == state.VerseText, "window shows all of VerseText");
-    const std::u16string_view kept = startsNewText ? std::u16string_view{} : textBefore;
-    Require(std::u16string_view(state.VerseText).starts_with(kept), "earlier verses kept");
-    CheckVerse(std::u16string_view(state.VerseText).substr(kept.size()));
+    Require(window.Output == state.VerseText, "window shows all of VerseText");
+    const std::string_view kept = startsNewText ? std::string_view{} : textBefore;
+    Require(std::string_view(state.VerseText).starts_with(kept), "earlier verses kept");
+    const std::string_view verse = std::string_view(state.VerseText).substr(kept.size());
+    Require(testing_support::VerseFormChecker(window.WordList).check(verse).empty(),
+            "one verse of the list's entries");
 }
 
 } // namespace
@@ -117,24 +68,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input({data, size});
     const std::uint64_t seed = input.Word();
     const int appends = input.Byte() % 4;
-    const std::u16string text = input.RestAsUtf16();
+    const std::span<const std::uint8_t> rest = input.Rest();
+    const std::string text(reinterpret_cast<const char*>(rest.data()), rest.size());
 
     GeneratorState parsed;
     ParseWordList(parsed, text);
     CheckParsedList(parsed);
 
     GeneratorState state;
-    FuzzWindow window(text);
+    testing_support::FakeVerseWindow window;
+    window.WordList = text;
     SeededRandomSource random(seed);
     ApplyWordList(state, window, random);
     CheckParsedList(state);
     Require(state.LastEntryIndex == parsed.LastEntryIndex, "the action parses as the parser");
-    Require(window.Replacements() == 1, "one replacement per action");
-    CheckAction(state, window, u"", true);
+    Require(window.Replacements == 1, "one replacement per action");
+    CheckAction(state, window, "", true);
     for (int i = 0; i < appends; ++i) {
-        const std::u16string before = state.VerseText;
+        const std::string before = state.VerseText;
         AppendVerse(state, window, random);
-        Require(window.Replacements() == i + 2, "one replacement per action");
+        Require(window.Replacements == static_cast<std::size_t>(i) + 2,
+                "one replacement per action");
         CheckAction(state, window, before, false);
     }
     return 0;

@@ -46,17 +46,6 @@ public:
         return word;
     }
 
-    // The remaining bytes as UTF-16 code units, little-endian: every unit
-    // value is possible, lone surrogates and NULs included.
-    std::u16string RestAsUtf16()
-    {
-        std::u16string text(m_bytes.size() / 2, u'\0');
-        for (char16_t& unit : text) {
-            unit = static_cast<char16_t>(Byte() | (Byte() << 8U));
-        }
-        return text;
-    }
-
     std::span<const std::uint8_t> Rest() const { return m_bytes; }
 
 private:

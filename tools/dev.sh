@@ -26,7 +26,7 @@ readonly fuzzers=(engine cli_input)
 # From Debian's own packages: what building and starting the window needs,
 # and what the whole suite needs on top of that.
 readonly run_packages=(
-    build-essential cmake
+    build-essential cmake libutfcpp-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n
 )
 readonly test_packages=(

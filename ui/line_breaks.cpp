@@ -2,38 +2,32 @@
 // SPDX-License-Identifier: MIT
 #include "ui/line_breaks.h"
 
-#include <cstddef>
-
 namespace wumpel {
 
-QString displayedText(std::u16string_view crLfText)
+QString qString(std::string_view utf8)
 {
-    QString result(static_cast<qsizetype>(crLfText.size()), Qt::Uninitialized);
-    QChar* out = result.data();
-    qsizetype length = 0;
-    for (std::size_t i = 0; i < crLfText.size(); ++i) {
-        if (crLfText[i] == u'\r' && i + 1 < crLfText.size() && crLfText[i + 1] == u'\n') {
-            continue;
-        }
-        out[length++] = QChar(crLfText[i]);
-    }
-    result.truncate(length);
-    return result;
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::u16string crLfText(QStringView displayed, QChar lineBreak)
+QString displayedText(std::string_view crLfText)
 {
-    std::u16string result;
-    result.reserve(static_cast<std::size_t>(displayed.size()) +
-                   static_cast<std::size_t>(displayed.count(lineBreak)));
-    for (const QChar character : displayed) {
-        if (character == lineBreak) {
-            result += u"\r\n";
-        } else {
-            result += character.unicode();
+    return qString(crLfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string crLfText(QStringView displayed, QChar lineBreak)
+{
+    QString text = displayed.toString().replace(lineBreak, QStringLiteral("\r\n"));
+    // Qt's encoder would write such a surrogate as '?'.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair) {
+            ++i;
+        } else if (text.at(i).isSurrogate()) {
+            text[i] = QChar::ReplacementCharacter;
         }
     }
-    return result;
+    return text.toStdString();
 }
 
 } // namespace wumpel

@@ -23,7 +23,7 @@ OutputReplacer::OutputReplacer(QPlainTextEdit* field) : QObject(field), m_field(
     });
 }
 
-void OutputReplacer::replace(std::u16string_view text)
+void OutputReplacer::replace(std::string_view text)
 {
     m_replacing = true;
     const std::optional<std::size_t> newPart =
@@ -38,12 +38,12 @@ void OutputReplacer::replace(std::u16string_view text)
     m_replacing = false;
 }
 
-void OutputReplacer::replaceAll(std::u16string_view text)
+void OutputReplacer::replaceAll(std::string_view text)
 {
     m_field->setPlainText(displayedText(text));
 }
 
-void OutputReplacer::append(std::u16string_view tail)
+void OutputReplacer::append(std::string_view tail)
 {
     QTextDocument* document = m_field->document();
     // Switching undo off and on again drops the history, as setPlainText does.

@@ -23,16 +23,16 @@ class OutputReplacer : public QObject {
 public:
     explicit OutputReplacer(QPlainTextEdit* field);
 
-    // Text with CR LF line breaks.
-    void replace(std::u16string_view text);
+    // UTF-8 text with CR LF line breaks.
+    void replace(std::string_view text);
 
 private:
-    void replaceAll(std::u16string_view text);
-    void append(std::u16string_view tail);
+    void replaceAll(std::string_view text);
+    void append(std::string_view tail);
 
     QPlainTextEdit* m_field;
     // What the field shows, in CR LF form; only trusted while m_edited is false.
-    std::u16string m_shown;
+    std::string m_shown;
     bool m_edited = true;
     bool m_replacing = false;
 };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/window_layout.h"
 
+#include "ui/line_breaks.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +12,8 @@ namespace wumpel {
 QFont fontFor(FontSpec font)
 {
     QStringList families;
-    for (const std::u16string_view family : fontFamilies(font.face)) {
-        families << QStringView(family.data(), static_cast<qsizetype>(family.size())).toString();
+    for (const std::string_view family : fontFamilies(font.face)) {
+        families << qString(family);
     }
     QFont result;
     result.setFamilies(families);

@@ -25,15 +25,11 @@
 #include <QTextEdit>
 #include <QTextOption>
 
+#include <exception>
 #include <utility>
 
 namespace wumpel {
 namespace {
-
-QString qString(std::u16string_view text)
-{
-    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-}
 
 void configureMultiLineField(QPlainTextEdit* field)
 {
@@ -202,7 +198,7 @@ void WumpelWindow::place(QWidget* widget, const ObjectLayout& layout,
     }
 }
 
-std::u16string WumpelWindow::ReadWordList() const
+std::string WumpelWindow::ReadWordList() const
 {
     // The raw text, as the field holds it: toPlainText() would turn a no-break
     // space into a blank and a line separator into a line break, and the list
@@ -211,7 +207,7 @@ std::u16string WumpelWindow::ReadWordList() const
     return crLfText(m_wordList->document()->toRawText(), QChar::ParagraphSeparator);
 }
 
-void WumpelWindow::ReplaceOutput(std::u16string_view text)
+void WumpelWindow::ReplaceOutput(std::string_view text)
 {
     m_outputReplacer->replace(text);
 }
@@ -225,19 +221,32 @@ void WumpelWindow::paintEvent(QPaintEvent* /*event*/)
     painter.drawPixmap(QPoint(0, 0), m_dog.pixmap(DogSize, devicePixelRatioF()));
 }
 
+// Qt carries no exception through its event loop, so one that an action
+// throws (no memory for the text, a broken random source) stops here rather
+// than ending the program: the click is dropped with one line on standard
+// error, and Text1 and Text2 keep what they showed.
+void WumpelWindow::runAction(const ObjectLayout& clicked, Action action)
+{
+    try {
+        action(m_state, *this, *m_random);
+    } catch (const std::exception& error) {
+        qWarning("wumpel: \"%s\" failed: %s", qUtf8Printable(qString(clicked.text)), error.what());
+    }
+}
+
 void WumpelWindow::applyWordList()
 {
-    ApplyWordList(m_state, *this, *m_random);
+    runAction(layout::Uebernehmen, ApplyWordList);
 }
 
 void WumpelWindow::startNewText()
 {
-    StartNewText(m_state, *this, *m_random);
+    runAction(layout::Label2, StartNewText);
 }
 
 void WumpelWindow::appendVerse()
 {
-    AppendVerse(m_state, *this, *m_random);
+    runAction(layout::Label1, AppendVerse);
 }
 
 void WumpelWindow::loadExample(int number)

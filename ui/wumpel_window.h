@@ -41,8 +41,8 @@ public:
     WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> random,
                  QWidget* parent = nullptr);
 
-    std::u16string ReadWordList() const override;
-    void ReplaceOutput(std::u16string_view text) override;
+    std::string ReadWordList() const override;
+    void ReplaceOutput(std::string_view text) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +57,8 @@ private:
     void place(QWidget* widget, const ObjectLayout& layout, QPalette::ColorRole backgroundRole,
                QPalette::ColorRole textRole);
 
+    using Action = void (*)(GeneratorState&, VerseWindow&, RandomSource&);
+    void runAction(const ObjectLayout& clicked, Action action);
     void applyWordList();
     void startNewText();
     void appendVerse();

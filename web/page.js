@@ -5,7 +5,7 @@
 // places the eleven objects from the layout table compiled into the module,
 // hands the word list and the output across, and routes clicks to the
 // engine's actions. Text fields keep LF line breaks; the engine gets and gives
-// CR LF.
+// CR LF, in UTF-8.
 
 var pageOutputEditedSinceShown = false;
 
@@ -14,7 +14,7 @@ function pageObject(name) {
 }
 
 function pageText(pointer, length) {
-    return new TextDecoder('utf-16le').decode(HEAPU8.subarray(pointer, pointer + 2 * length));
+    return new TextDecoder().decode(HEAPU8.subarray(pointer, pointer + length));
 }
 
 function pageDisplayed(crLfText) {

@@ -8,12 +8,14 @@
 #include "engine/generator_state.h"
 #include "engine/random_source.h"
 #include "frontend/layout_json.h"
-#include "frontend/whole_number.h"
 #include "frontend/layout_table.h"
+#include "frontend/whole_number.h"
 #include "web/page_window.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <emscripten/emscripten.h>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +34,18 @@ Page& page()
 {
     static Page thePage;
     return thePage;
+}
+
+// An exception does not cross into the page's script; one that got there
+// would stop the module for good. The click is dropped with one line on the
+// console, and Text1 and Text2 keep what they showed.
+template <typename Action> void runAction(const char* name, Action action)
+{
+    try {
+        action(page());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "wumpel: %s failed: %s\n", name, error.what());
+    }
 }
 
 } // namespace
@@ -68,25 +82,30 @@ EMSCRIPTEN_KEEPALIVE bool wumpelUseSeed(const char* seed)
 
 EMSCRIPTEN_KEEPALIVE void wumpelApplyWordList()
 {
-    wumpel::Page& page = wumpel::page();
-    wumpel::ApplyWordList(page.state, page.window, *page.random);
+    wumpel::runAction("\"Übernehmen\"", [](wumpel::Page& page) {
+        wumpel::ApplyWordList(page.state, page.window, *page.random);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void wumpelStartNewText()
 {
-    wumpel::Page& page = wumpel::page();
-    wumpel::StartNewText(page.state, page.window, *page.random);
+    wumpel::runAction("\"Neuen Text generieren\"", [](wumpel::Page& page) {
+        wumpel::StartNewText(page.state, page.window, *page.random);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void wumpelAppendVerse()
 {
-    wumpel::Page& page = wumpel::page();
-    wumpel::AppendVerse(page.state, page.window, *page.random);
+    wumpel::runAction("\"Zeilen anhängen\"", [](wumpel::Page& page) {
+        wumpel::AppendVerse(page.state, page.window, *page.random);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE void wumpelLoadExample(int number)
 {
-    wumpel::PageWindow::LoadExample(number);
+    wumpel::runAction("loading an example list", [number](wumpel::Page& /*page*/) {
+        wumpel::PageWindow::LoadExample(number);
+    });
 }
 
 } // extern "C"

@@ -9,49 +9,57 @@
 #include <emscripten/emscripten.h>
 #include <optional>
 
-// The page's side of these lives in page.js; texts cross as UTF-16 with CR LF
-// line breaks, counted in code units.
+// The page's side of these lives in page.js; texts cross as UTF-8 with CR LF
+// line breaks, counted in bytes, and the browser's own TextEncoder and
+// TextDecoder convert them. The word list's length is counted in UTF-16 code
+// units, as a script's strings are.
 EM_JS(int, pageWordListLength, (), { return pageWordList().length; });
-EM_JS(void, pageCopyWordList, (char16_t* target, int length),
-      { stringToUTF16(pageWordList(), target, 2 * (length + 1)); });
+EM_JS(int, pageCopyWordList, (char* target, int capacity), {
+    return new TextEncoder()
+        .encodeInto(pageWordList(), HEAPU8.subarray(target, target + capacity))
+        .written;
+});
 EM_JS(bool, pageOutputEdited, (), { return pageOutputEditedSinceShown; });
-EM_JS(void, pageReplaceOutput, (const char16_t* text, int length, bool appendOnly),
+EM_JS(void, pageReplaceOutput, (const char* text, int length, bool appendOnly),
       { pageShowOutput(pageText(text, length), appendOnly); });
-EM_JS(void, pageReplaceWordList, (const char16_t* text, int length),
+EM_JS(void, pageReplaceWordList, (const char* text, int length),
       { pageShowWordList(pageText(text, length)); });
 
 namespace wumpel {
 namespace {
 
-int codeUnits(std::u16string_view text)
+// A code unit becomes three bytes at most: a surrogate pair four for its two
+// units, and a surrogate without its partner U+FFFD, which is three.
+constexpr std::size_t MaxBytesPerCodeUnit = 3;
+
+int byteCount(std::string_view text)
 {
     return static_cast<int>(text.size());
 }
 
 } // namespace
 
-std::u16string PageWindow::ReadWordList() const
+std::string PageWindow::ReadWordList() const
 {
-    std::u16string list(static_cast<std::size_t>(pageWordListLength()), u'\0');
-    // The copy ends in a NUL, which lands on the string's own terminator.
-    pageCopyWordList(list.data(), codeUnits(list));
+    std::string list(static_cast<std::size_t>(pageWordListLength()) * MaxBytesPerCodeUnit, '\0');
+    list.resize(static_cast<std::size_t>(pageCopyWordList(list.data(), byteCount(list))));
     return list;
 }
 
-void PageWindow::ReplaceOutput(std::u16string_view text)
+void PageWindow::ReplaceOutput(std::string_view text)
 {
     // Once the user has typed into Text2 it no longer shows m_shown.
     const std::optional<std::size_t> newPart =
         pageOutputEdited() ? std::nullopt : extensionStart(m_shown, text);
-    const std::u16string_view shownPart = newPart.has_value() ? text.substr(*newPart) : text;
-    pageReplaceOutput(shownPart.data(), codeUnits(shownPart), newPart.has_value());
+    const std::string_view shownPart = newPart.has_value() ? text.substr(*newPart) : text;
+    pageReplaceOutput(shownPart.data(), byteCount(shownPart), newPart.has_value());
     m_shown = text;
 }
 
 void PageWindow::LoadExample(int number)
 {
-    const std::u16string list = exampleWordList(number);
-    pageReplaceWordList(list.data(), codeUnits(list));
+    const std::string list = exampleWordList(number);
+    pageReplaceWordList(list.data(), byteCount(list));
 }
 
 } // namespace wumpel

@@ -13,8 +13,8 @@ namespace wumpel {
 // page, reached through its script (page.js).
 class PageWindow final : public VerseWindow {
 public:
-    std::u16string ReadWordList() const override;
-    void ReplaceOutput(std::u16string_view text) override;
+    std::string ReadWordList() const override;
+    void ReplaceOutput(std::string_view text) override;
 
     // Example list number (1 to 3) into Text1, as the Qt window's example
     // buttons load it.
@@ -23,7 +23,7 @@ public:
 private:
     // What Text2 was last given, so that a text that only grows is handed on
     // as its new part.
-    std::u16string m_shown;
+    std::string m_shown;
 };
 
 } // namespace wumpel

@@ -11,6 +11,7 @@
 #include "engine/verse_composer.h"
 #include "engine/verse_window.h"
 #include "frontend/example_word_lists.h"
+#include "tests/support/fake_verse_window.h"
 #include "ui/wumpel_window.h"
 
 #include <QApplication>
@@ -27,21 +28,16 @@ using namespace wumpel;
 
 namespace {
 
-class ListOnlyWindow final : public VerseWindow {
-public:
-    std::u16string ReadWordList() const override { return exampleWordList(1); }
-    void ReplaceOutput(std::u16string_view /*text*/) override {}
-};
-
 // List 1 taken over and `verses` verses composed.
 GeneratorState stateWith(int verses)
 {
     GeneratorState state;
     SeededRandomSource random(1);
-    ListOnlyWindow window;
+    testing_support::FakeVerseWindow window;
+    window.WordList = exampleWordList(1);
     ApplyWordList(state, window, random);
     for (int verse = 1; verse < verses; ++verse) {
-        ComposeVerse(state, random);
+        ComposeVerse(state, random, state.VerseText);
     }
     return state;
 }

@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "tool_test_support.h"
 
+#include "engine/actions.h"
+#include "engine/generator_state.h"
+#include "engine/random_source.h"
+#include "tests/support/fake_verse_window.h"
+#include "tests/support/line_breaks.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,6 +18,19 @@
 #include <unistd.h>
 
 namespace wumpel::testing_support {
+
+std::string WindowOutput(std::string_view wordList, std::uint64_t seed, int count)
+{
+    GeneratorState state;
+    FakeVerseWindow window;
+    window.WordList = WithCrLf(wordList);
+    SeededRandomSource random(seed);
+    ApplyWordList(state, window, random);
+    for (int click = 1; click < count; ++click) {
+        AppendVerse(state, window, random);
+    }
+    return WithLf(window.Output);
+}
 
 std::string EntryLines(int count)
 {

@@ -4,6 +4,7 @@
 
 #include "child_process.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,12 @@ inline ProcessResult RunVerseTool(const std::vector<std::string>& arguments,
 {
     return RunProcess(WUMPEL_VERSE_PATH, arguments, input);
 }
+
+// What the window's output field shows after "Übernehmen" and count - 1 clicks
+// on "Zeilen anhängen" with a SeededRandomSource(seed), taken from the engine's
+// actions over the fake window, with every CR LF made LF. The word list is
+// UTF-8 with any line breaks, as the tool reads it.
+std::string WindowOutput(std::string_view wordList, std::uint64_t seed, int count);
 
 // Nine or more entries, each line ended by LF.
 std::string EntryLines(int count);

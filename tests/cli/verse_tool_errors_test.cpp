@@ -237,11 +237,12 @@ TEST(VerseToolFailure, RunningOutOfMemoryIsAnErrorNotACrash)
     if (!LimitsAddressSpace) {
         GTEST_SKIP() << "address space limits do not work under AddressSanitizer";
     }
-    // One 4 MB line is one entry the engine holds whole, as UTF-16, twice:
-    // more than the 20 MB the tool may map here.
+    // One 4 MB line is held as the bytes read, as the engine's text and as one
+    // entry: more than the 10 MB the tool may map here, where a short list
+    // needs some 6 MB.
     const std::string hugeNoun(4'000'000, 'x'); // NOLINT(bugprone-string-constructor)
     const ProcessResult result = RunProcess(
-        "/bin/sh", {"-c", "ulimit -v 20000 && exec \"$0\"", WUMPEL_VERSE_PATH}, "das " + hugeNoun);
+        "/bin/sh", {"-c", "ulimit -v 10000 && exec \"$0\"", WUMPEL_VERSE_PATH}, "das " + hugeNoun);
     EXPECT_EQ(result.ExitStatus, 2);
     EXPECT_EQ(result.Error, "wumpel-verse: not enough memory for the word list and its verses\n");
     EXPECT_EQ(result.Output, "");

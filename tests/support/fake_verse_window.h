@@ -13,17 +13,17 @@ namespace wumpel::testing_support {
 // Stands in for the window: a word list to hand out and the last output shown.
 class FakeVerseWindow final : public VerseWindow {
 public:
-    std::u16string WordList;
-    std::u16string Output = u" noch leer\r\n";
+    std::string WordList;
+    std::string Output = " noch leer\r\n";
     mutable std::size_t Reads = 0;
     std::size_t Replacements = 0;
 
-    std::u16string ReadWordList() const override
+    std::string ReadWordList() const override
     {
         ++Reads;
         return WordList;
     }
-    void ReplaceOutput(std::u16string_view text) override
+    void ReplaceOutput(std::string_view text) override
     {
         Output = text;
         ++Replacements;

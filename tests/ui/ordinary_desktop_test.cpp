@@ -8,6 +8,7 @@
 
 #include "engine/random_source.h"
 #include "frontend/layout_table.h"
+#include "ui/line_breaks.h"
 #include "ui/qt_texts.h"
 #include "ui/readable_text.h"
 #include "ui/screen_fit.h"
@@ -66,7 +67,7 @@ private slots:
     {
         const auto window = makeShownWindow();
         for (const ObjectLayout& layout : layout::Objects) {
-            const QString name = QString::fromStdU16String(std::u16string(layout.name));
+            const QString name = qString(layout.name);
             const QWidget* widget = object(*window, name);
             const bool label = widget->inherits("QLabel") || widget->inherits("QPushButton");
             const auto text = label ? QPalette::ButtonText : QPalette::Text;

@@ -69,20 +69,20 @@ void scrollAndPlaceCaret(QPlainTextEdit& field)
     field.setTextCursor(middle);
 }
 
-std::u16string verses(int count)
+std::string verses(int count)
 {
-    std::u16string text;
+    std::string text;
     for (int verse = 0; verse < count; ++verse) {
-        text += u"Wenn der Wumpel mit der Wurst über den Spucknapf springt\r\n"
-                u"und die Liebe in dem Geld den Tod verschlingt,\r\n"
-                u"dann der Hai hinter dem Elend als die Güte winkt.\r\n\r\n";
+        text += "Wenn der Wumpel mit der Wurst über den Spucknapf springt\r\n"
+                "und die Liebe in dem Geld den Tod verschlingt,\r\n"
+                "dann der Hai hinter dem Elend als die Güte winkt.\r\n\r\n";
     }
     return text;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::vector<std::u16string>)
+Q_DECLARE_METATYPE(std::vector<std::string>)
 
 class OutputReplacerTest : public QObject {
     Q_OBJECT
@@ -90,34 +90,32 @@ class OutputReplacerTest : public QObject {
 private slots:
     void looksLikeAFreshSetPlainText_data()
     {
-        QTest::addColumn<std::vector<std::u16string>>("texts");
+        QTest::addColumn<std::vector<std::string>>("texts");
         QTest::addColumn<bool>("userEditsBeforeLast");
-        QTest::newRow("first text") << std::vector<std::u16string>{verses(1)} << false;
-        QTest::newRow("one verse more")
-            << std::vector<std::u16string>{verses(1), verses(2)} << false;
+        QTest::newRow("first text") << std::vector<std::string>{verses(1)} << false;
+        QTest::newRow("one verse more") << std::vector<std::string>{verses(1), verses(2)} << false;
         QTest::newRow("many verses more")
-            << std::vector<std::u16string>{verses(3), verses(30), verses(31)} << false;
+            << std::vector<std::string>{verses(3), verses(30), verses(31)} << false;
         QTest::newRow("placeholder, then verses")
-            << std::vector<std::u16string>{u" noch leer\r\n", verses(2)} << false;
+            << std::vector<std::string>{" noch leer\r\n", verses(2)} << false;
         QTest::newRow("back to one verse")
-            << std::vector<std::u16string>{verses(5), verses(1)} << false;
-        QTest::newRow("same text again")
-            << std::vector<std::u16string>{verses(5), verses(5)} << false;
+            << std::vector<std::string>{verses(5), verses(1)} << false;
+        QTest::newRow("same text again") << std::vector<std::string>{verses(5), verses(5)} << false;
         QTest::newRow("message after verses")
-            << std::vector<std::u16string>{verses(5), u"es sind zu wenig wörter"} << false;
+            << std::vector<std::string>{verses(5), "es sind zu wenig wörter"} << false;
         QTest::newRow("extension after the user edited")
-            << std::vector<std::u16string>{verses(5), verses(6)} << true;
+            << std::vector<std::string>{verses(5), verses(6)} << true;
         QTest::newRow("CR at the end, LF in the new part")
-            << std::vector<std::u16string>{u"a\r", u"a\r\nb"} << false;
+            << std::vector<std::string>{"a\r", "a\r\nb"} << false;
         QTest::newRow("extension of a lone CR")
-            << std::vector<std::u16string>{u"a\rb", u"a\rb\r\nc"} << false;
+            << std::vector<std::string>{"a\rb", "a\rb\r\nc"} << false;
     }
 
     // The field is compared with one that always takes the whole text through
     // setPlainText, from the same view, caret and history.
     void looksLikeAFreshSetPlainText()
     {
-        QFETCH(std::vector<std::u16string>, texts);
+        QFETCH(std::vector<std::string>, texts);
         QFETCH(bool, userEditsBeforeLast);
         QPlainTextEdit field;
         QPlainTextEdit reference;
@@ -154,8 +152,8 @@ private slots:
         field.moveCursor(QTextCursor::End);
         QTest::keyClicks(&field, "eigener Text");
         replacer.replace(verses(3));
-        QCOMPARE(QString::fromStdU16String(crLfText(field.toPlainText())),
-                 QString::fromStdU16String(verses(3)));
+        QCOMPARE(QString::fromStdString(crLfText(field.toPlainText())),
+                 QString::fromStdString(verses(3)));
     }
 };
 

@@ -14,7 +14,11 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace wumpel;
@@ -22,13 +26,13 @@ using namespace wumpel::test;
 
 namespace {
 
-constexpr std::u16string_view StartOutput = u" noch leer\r\n";
+constexpr std::string_view StartOutput = " noch leer\r\n";
 
 enum class Step { Apply, Append, NewText };
 
 // What Text2 must show after the engine runs these steps on this word list with
 // the window's seed, computed without any widget.
-std::u16string expectedOutput(const std::u16string& wordList, const std::vector<Step>& steps)
+std::string expectedOutput(const std::string& wordList, const std::vector<Step>& steps)
 {
     GeneratorState state;
     SeededRandomSource random(TestSeed);
@@ -50,15 +54,38 @@ std::u16string expectedOutput(const std::u16string& wordList, const std::vector<
     return reference.Output;
 }
 
-int verseCount(const std::u16string& output)
+int verseCount(const std::string& output)
 {
     int count = 0;
-    for (std::size_t at = output.find(u"Wenn "); at != std::u16string::npos;
-         at = output.find(u"Wenn ", at + 1)) {
+    for (std::size_t at = output.find("Wenn "); at != std::string::npos;
+         at = output.find("Wenn ", at + 1)) {
         ++count;
     }
     return count;
 }
+
+// Draws as the window's own seeded source until told to fail, then throws as
+// an action does when memory runs out.
+class FailingRandomSource final : public RandomSource {
+public:
+    enum class Failure { None, BadAlloc, LengthError };
+    Failure failure = Failure::None;
+
+    void Reseed() override {}
+    Draw Next() override
+    {
+        if (failure == Failure::BadAlloc) {
+            throw std::bad_alloc();
+        }
+        if (failure == Failure::LengthError) {
+            throw std::length_error("basic_string::_M_create");
+        }
+        return m_seeded.Next();
+    }
+
+private:
+    SeededRandomSource m_seeded{TestSeed};
+};
 
 void typeInto(WumpelWindow& window, const QString& name, const QString& text)
 {
@@ -70,6 +97,7 @@ void typeInto(WumpelWindow& window, const QString& name, const QString& text)
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<Step>)
+Q_DECLARE_METATYPE(std::string)
 
 class WindowClicksTest : public QObject {
     Q_OBJECT
@@ -78,8 +106,8 @@ private slots:
     void startsWithEmptyListAndPlaceholderOutput()
     {
         const auto window = makeShownWindow();
-        QCOMPARE(window->ReadWordList(), std::u16string());
-        QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
+        QCOMPARE(window->ReadWordList(), std::string());
+        QCOMPARE(shownOutput(*window), std::string(StartOutput));
         QCOMPARE(objectAs<QPlainTextEdit>(*window, "Text2")->blockCount(), 2);
         QCOMPARE(QApplication::focusWidget(), object(*window, "Text1"));
     }
@@ -97,7 +125,7 @@ private slots:
         QFETCH(QString, clicked);
         const auto window = makeShownWindow();
         click(*window, clicked);
-        QCOMPARE(shownOutput(*window), std::u16string(TooFewWordsMessage));
+        QCOMPARE(shownOutput(*window), std::string(TooFewWordsMessage));
     }
 
     void exampleClickLoadsItsList_data()
@@ -117,7 +145,7 @@ private slots:
         typeInto(*window, "Text1", "der Hund");
         click(*window, clicked);
         QCOMPARE(window->ReadWordList(), exampleWordList(list));
-        QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
+        QCOMPARE(shownOutput(*window), std::string(StartOutput));
     }
 
     void exampleLoadIsOneUndoStep_data()
@@ -125,13 +153,13 @@ private slots:
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<int>("list");
         QTest::addColumn<QStringList>("typedLines");
-        QTest::addColumn<std::u16string>("typed");
+        QTest::addColumn<std::string>("typed");
         const QStringList twoLines{"der Hund", "die Katze"};
-        const std::u16string twoLinesRead = u"der Hund\r\ndie Katze";
+        const std::string twoLinesRead = "der Hund\r\ndie Katze";
         QTest::newRow("Label3 over two lines") << "Label3" << 1 << twoLines << twoLinesRead;
         QTest::newRow("Text4 over two lines") << "Text4" << 2 << twoLines << twoLinesRead;
         QTest::newRow("Text5 over two lines") << "Text5" << 3 << twoLines << twoLinesRead;
-        QTest::newRow("Text4 over nothing") << "Text4" << 2 << QStringList{} << std::u16string();
+        QTest::newRow("Text4 over nothing") << "Text4" << 2 << QStringList{} << std::string();
     }
 
     // Ctrl+Z in Text1 brings back exactly what was typed, Ctrl+Y the list again.
@@ -140,7 +168,7 @@ private slots:
         QFETCH(QString, clicked);
         QFETCH(int, list);
         QFETCH(QStringList, typedLines);
-        QFETCH(std::u16string, typed);
+        QFETCH(std::string, typed);
         const auto window = makeShownWindow();
         auto* wordList = objectAs<QPlainTextEdit>(*window, "Text1");
         wordList->setFocus();
@@ -215,7 +243,7 @@ private slots:
         for (const QString& clicked : clicks) {
             click(*window, clicked);
         }
-        const std::u16string expected = expectedOutput(exampleWordList(1), steps);
+        const std::string expected = expectedOutput(exampleWordList(1), steps);
         QCOMPARE(shownOutput(*window), expected);
         QCOMPARE(verseCount(expected), verses);
     }
@@ -260,8 +288,8 @@ private slots:
         const auto window = makeShownWindow();
         click(*window, "Label3");
         click(*window, "Übernehmen");
-        const std::u16string listBefore = window->ReadWordList();
-        const std::u16string outputBefore = shownOutput(*window);
+        const std::string listBefore = window->ReadWordList();
+        const std::string outputBefore = shownOutput(*window);
 
         click(*window, clicked, button);
         // A context menu opened by the right button would swallow the next click.
@@ -296,8 +324,8 @@ private slots:
         QTest::keyClicks(edit, "die Katze");
         QCOMPARE(edit->toPlainText(), QString("der Hund\n\ndie Katze"));
         if (field == "Text1") {
-            QCOMPARE(window->ReadWordList(), std::u16string(u"der Hund\r\n\r\ndie Katze"));
-            QCOMPARE(shownOutput(*window), std::u16string(StartOutput));
+            QCOMPARE(window->ReadWordList(), std::string("der Hund\r\n\r\ndie Katze"));
+            QCOMPARE(shownOutput(*window), std::string(StartOutput));
         }
         QCOMPARE(QApplication::focusWidget(), edit);
     }
@@ -355,7 +383,7 @@ private slots:
         QTest::mousePress(window->windowHandle(), Qt::LeftButton, {},
                           example->mapTo(window.get(), example->rect().center()));
         QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, QPoint(400, 300));
-        QCOMPARE(window->ReadWordList(), std::u16string());
+        QCOMPARE(window->ReadWordList(), std::string());
     }
 
     void loadingAnExampleDoesNotChangeWhatIsComposed()
@@ -378,9 +406,9 @@ private slots:
         objectAs<QPlainTextEdit>(*window, "Text1")
             ->setPlainText("der A\ndie B\ndas C\nder D\ndie E\ndas F\nder G\ndie H");
         click(*window, "Übernehmen");
-        QCOMPARE(shownOutput(*window), std::u16string(TooFewWordsMessage));
+        QCOMPARE(shownOutput(*window), std::string(TooFewWordsMessage));
         click(*window, "Label1");
-        QCOMPARE(shownOutput(*window), std::u16string(TooFewWordsMessage));
+        QCOMPARE(shownOutput(*window), std::string(TooFewWordsMessage));
     }
 
     void typedListIsHandedOverWithCrLf()
@@ -390,27 +418,76 @@ private slots:
         QTest::keyClick(object(*window, "Text1"), Qt::Key_Return);
         QTest::keyClick(object(*window, "Text1"), Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(object(*window, "Text1"), "die Wurst");
-        QCOMPARE(window->ReadWordList(), std::u16string(u"der Hund\r\n\r\ndie Wurst"));
+        QCOMPARE(window->ReadWordList(), std::string("der Hund\r\n\r\ndie Wurst"));
     }
 
     // As wumpel-verse reads it: a no-break space is no blank and a line
-    // separator no line break; only the lines the user sees end in CR LF.
+    // separator no line break; only the lines the user sees end in CR LF. A
+    // surrogate without its partner is no Unicode: the engine gets U+FFFD for
+    // it, as wumpel-verse writes it.
+    void wordListIsReadCharacterForCharacter_data()
+    {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<std::string>("read");
+        QTest::newRow("no-break space, line separator")
+            << QString("der\u00A0Hund\u2028die\nKatze")
+            << std::string("der\u00A0Hund\u2028die\r\nKatze");
+        QTest::newRow("lone surrogates")
+            << QStringLiteral("der A") + QChar(0xD800) + QStringLiteral("\ndie ") + QChar(0xDC00) +
+                   QChar(0xD800)
+            << std::string("der A\xEF\xBF\xBD\r\ndie \xEF\xBF\xBD\xEF\xBF\xBD");
+    }
+
     void wordListIsReadCharacterForCharacter()
     {
+        QFETCH(QString, inserted);
+        QFETCH(std::string, read);
         const auto window = makeShownWindow();
-        objectAs<QPlainTextEdit>(*window, "Text1")
-            ->insertPlainText("der\u00A0Hund\u2028die\nKatze");
-        QCOMPARE(window->ReadWordList(), std::u16string(u"der\u00A0Hund\u2028die\r\nKatze"));
+        objectAs<QPlainTextEdit>(*window, "Text1")->insertPlainText(inserted);
+        QCOMPARE(window->ReadWordList(), read);
+    }
+
+    // Qt carries no exception through its event loop: a click whose action
+    // throws says so on standard error and changes neither text, and the
+    // window goes on as if the click had not been.
+    void aThrowingActionKeepsBothTextsAndSaysSo()
+    {
+        auto owned = std::make_unique<FailingRandomSource>();
+        FailingRandomSource* random = owned.get();
+        const auto window = makeShownWindow(std::move(owned));
+        click(*window, "Label3");
+        click(*window, "Übernehmen");
+        const std::string list = window->ReadWordList();
+        const std::string shown = shownOutput(*window);
+
+        using Failure = FailingRandomSource::Failure;
+        const std::vector<std::tuple<QString, Failure, const char*>> failingClicks = {
+            {"Label1", Failure::BadAlloc, "wumpel: \"Zeilen anhängen\" failed: std::bad_alloc"},
+            {"Label2", Failure::LengthError,
+             "wumpel: \"Neuen Text generieren\" failed: basic_string::_M_create"},
+            {"Übernehmen", Failure::BadAlloc, "wumpel: \"Übernehmen\" failed: std::bad_alloc"},
+        };
+        for (const auto& [name, failure, message] : failingClicks) {
+            random->failure = failure;
+            QTest::ignoreMessage(QtWarningMsg, message);
+            click(*window, name);
+            QCOMPARE(window->ReadWordList(), list);
+            QCOMPARE(shownOutput(*window), shown);
+        }
+        random->failure = Failure::None;
+        click(*window, "Label1");
+        QCOMPARE(shownOutput(*window),
+                 expectedOutput(exampleWordList(1), {Step::Apply, Step::Append}));
     }
 
     void outputLineBreaksAreShownAsLines()
     {
         const auto window = makeShownWindow();
-        window->ReplaceOutput(u"eins\r\nzwei\r\n\r\n");
+        window->ReplaceOutput("eins\r\nzwei\r\n\r\n");
         auto* output = objectAs<QPlainTextEdit>(*window, "Text2");
         QCOMPARE(output->blockCount(), 4);
         QCOMPARE(output->document()->findBlockByNumber(1).text(), QString("zwei"));
-        QCOMPARE(shownOutput(*window), std::u16string(u"eins\r\nzwei\r\n\r\n"));
+        QCOMPARE(shownOutput(*window), std::string("eins\r\nzwei\r\n\r\n"));
     }
 
     void userTextInOutputIsReplacedByTheNextVerse()

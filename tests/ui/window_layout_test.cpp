@@ -47,10 +47,10 @@ QString textOf(QWidget* widget)
         return label->text();
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        return QString::fromStdU16String(crLfText(plain->toPlainText()));
+        return QString::fromStdString(crLfText(plain->toPlainText()));
     }
     if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
-        return QString::fromStdU16String(crLfText(rich->toPlainText()));
+        return QString::fromStdString(crLfText(rich->toPlainText()));
     }
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         return line->text();
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(actions != nullptr);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(window->ReadWordList().starts_with(u"Der Gott\r\n"));
+        QVERIFY(window->ReadWordList().starts_with("Der Gott\r\n"));
     }
 
     void windowIsFixedAndTitled()

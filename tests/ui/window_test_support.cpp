@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <utility>
+
 namespace wumpel::test {
 namespace {
 
@@ -22,9 +24,12 @@ QPoint centreInWindow(const WumpelWindow& window, const QString& name)
 
 } // namespace
 
-std::unique_ptr<WumpelWindow> makeShownWindow()
+std::unique_ptr<WumpelWindow> makeShownWindow(std::unique_ptr<RandomSource> random)
 {
-    auto window = std::make_unique<WumpelWindow>(std::make_unique<SeededRandomSource>(TestSeed));
+    if (!random) {
+        random = std::make_unique<SeededRandomSource>(TestSeed);
+    }
+    auto window = std::make_unique<WumpelWindow>(std::move(random));
     window->show();
     if (!QTest::qWaitForWindowActive(window.get())) {
         qFatal("the window did not become active");
@@ -47,7 +52,7 @@ void doubleClick(WumpelWindow& window, const QString& name)
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, centreInWindow(window, name));
 }
 
-std::u16string shownOutput(const WumpelWindow& window)
+std::string shownOutput(const WumpelWindow& window)
 {
     return crLfText(objectAs<QPlainTextEdit>(window, QStringLiteral("Text2"))->toPlainText());
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/random_source.h"
 #include "ui/wumpel_window.h"
 
 #include <QString>
@@ -15,8 +16,8 @@ namespace wumpel::test {
 
 inline constexpr std::uint64_t TestSeed = 20261208;
 
-// A fresh, shown window drawing from SeededRandomSource(TestSeed).
-std::unique_ptr<WumpelWindow> makeShownWindow();
+// A fresh, shown window drawing from random, by default SeededRandomSource(TestSeed).
+std::unique_ptr<WumpelWindow> makeShownWindow(std::unique_ptr<RandomSource> random = {});
 
 // The direct child of window with this object name, or nullptr.
 QWidget* object(const WumpelWindow& window, const QString& name);
@@ -31,6 +32,6 @@ void click(WumpelWindow& window, const QString& name, Qt::MouseButton button = Q
 void doubleClick(WumpelWindow& window, const QString& name);
 
 // What Text2 shows, with its line breaks as CR LF.
-std::u16string shownOutput(const WumpelWindow& window);
+std::string shownOutput(const WumpelWindow& window);
 
 } // namespace wumpel::test

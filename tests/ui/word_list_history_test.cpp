@@ -51,9 +51,9 @@ private slots:
         QCOMPARE(window->ReadWordList(), exampleWordList(2));
 
         undo(*window);
-        QCOMPARE(window->ReadWordList(), u"die Katze\r\n");
+        QCOMPARE(window->ReadWordList(), std::string("die Katze\r\n"));
         undo(*window);
-        QCOMPARE(window->ReadWordList(), u"die Katze\r\n");
+        QCOMPARE(window->ReadWordList(), std::string("die Katze\r\n"));
     }
 
     // The history's size, counted in Qt's own steps, must not grow with the

@@ -61,7 +61,7 @@ class PageCase(unittest.TestCase):
 class PageTest(PageCase):
     def test_boxes_colours_and_texts_follow_layout_table(self):
         layout = json.loads(subprocess.run([PRINT_LAYOUT], check=True, capture_output=True,
-                                           text=True).stdout)
+                                           text=True, encoding="utf-8").stdout)
         self.chromium.open(PAGE)
         measured = self.driver.execute_script("""
             const origin = document.getElementById('Wumpel').getBoundingClientRect();
@@ -96,6 +96,38 @@ class PageTest(PageCase):
         # The page shows LF for every line break, as the tool writes them.
         self.assertEqual(self.output(), self.seeded_verses(3))
         self.assertEqual(self.chromium.errors(), [])
+
+    # A surrogate without its partner is no Unicode: the engine gets U+FFFD
+    # for it, as wumpel-verse writes it.
+    def test_lone_surrogate_reaches_the_engine_as_replacement_character(self):
+        self.chromium.open(PAGE, "?seed=7")
+        self.driver.execute_script(
+            "document.getElementById('Text1').value = arguments[0] + String.fromCharCode(0xD800)"
+            " + arguments[1];", "der A", "\ndie B\ndas C\nder D\ndie E\ndas F\nder G\ndie H\ndas I\n")
+        self.click("Übernehmen")
+        expected = subprocess.run([VERSE_TOOL, "--seed", "7"],
+                                  input="der A\ufffd\ndie B\ndas C\nder D\ndie E\ndas F\n"
+                                        "der G\ndie H\ndas I\n", check=True, capture_output=True,
+                                  text=True, encoding="utf-8").stdout
+        self.assertEqual(self.output(), expected)
+
+    # An exception stops at the export it came through: one line on the
+    # console, both texts kept, and the page goes on. Asking for an example
+    # list that does not exist is the one way a click's action can throw here.
+    def test_a_throwing_export_says_so_and_keeps_both_texts(self):
+        self.chromium.open(PAGE)
+        self.click("Label3")
+        self.click("Übernehmen")
+        word_list, verses = self.value("Text1"), self.output()
+        self.driver.get_log("browser")
+        self.driver.execute_script("_wumpelLoadExample(4);")
+        self.assertEqual([entry["message"].split(" ", 2)[2] for entry in
+                          self.driver.get_log("browser")],
+                         ['"wumpel: loading an example list failed: no example word list with '
+                          'this number"'])
+        self.assertEqual((self.value("Text1"), self.output()), (word_list, verses))
+        self.click("Label1")
+        self.assertEqual(self.output().count("Wenn "), 2)
 
     def test_too_few_words_message(self):
         message = subprocess.run([VERSE_TOOL], input="der Hund\n", capture_output=True,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_generator.h"
 
+#include "ui/line_breaks.h"
 #include "ui/window_layout.h"
 
 #include <QRect>
@@ -40,7 +41,7 @@ constexpr int BackgroundWeight = 3;
 
 QString nameOf(const ObjectLayout& object)
 {
-    return QString::fromUtf16(object.name.data(), static_cast<qsizetype>(object.name.size()));
+    return qString(object.name);
 }
 
 const ObjectLayout& byName(const QString& name)

@@ -46,20 +46,15 @@ constexpr int WarmUpVerses = 30;
 // block and layout it stands in, and its copy in the undo history.
 constexpr std::int64_t BytesPerHeldCharacter = 64;
 
-std::string utf8(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-}
-
 // Long texts in a report are cut to their ends.
-std::string excerpt(std::u16string_view text)
+std::string excerpt(std::string_view text)
 {
     constexpr std::size_t Shown = 200;
     if (text.size() <= 2 * Shown) {
-        return '"' + utf8(text) + '"';
+        return '"' + std::string(text) + '"';
     }
-    return '"' + utf8(text.substr(0, Shown)) + "\" ... \"" +
-           utf8(text.substr(text.size() - Shown)) + "\" (" + std::to_string(text.size()) +
+    return '"' + std::string(text.substr(0, Shown)) + "\" ... \"" +
+           std::string(text.substr(text.size() - Shown)) + "\" (" + std::to_string(text.size()) +
            " characters)";
 }
 
@@ -91,7 +86,7 @@ int exampleNumber(const QString& object)
 
 WindowMonkey::WindowMonkey(const MonkeySettings& settings, MonkeyProgress& progress)
     : m_settings(settings), m_progress(progress), m_events(settings.seed),
-      m_referenceRandom(settings.seed), m_output(u" noch leer\r\n"), m_owner(xConnection())
+      m_referenceRandom(settings.seed), m_output(" noch leer\r\n"), m_owner(xConnection())
 {
     m_window = std::make_unique<WumpelWindow>(std::make_unique<SeededRandomSource>(settings.seed));
     m_window->show();
@@ -167,8 +162,7 @@ void WindowMonkey::warmUp()
 {
     const auto clickOn = [this](const ObjectLayout& object) {
         MonkeyEvent event;
-        event.aimedAt =
-            QString::fromUtf16(object.name.data(), static_cast<qsizetype>(object.name.size()));
+        event.aimedAt = qString(object.name);
         event.point = pixelRect(object.box).center();
         m_progress.begin(-1, "warm-up: " + describe(event));
         perform(event);
@@ -359,7 +353,7 @@ void WindowMonkey::pasteAsOwnerDies(const MonkeyEvent& event)
 void WindowMonkey::afterVerseAction()
 {
     ++m_verseActions;
-    const std::u16string shown = test::shownOutput(*m_window);
+    const std::string shown = test::shownOutput(*m_window);
     if (shown != m_reference.Output) {
         throw MonkeyFailure("Text2 shows " + excerpt(shown) + " but the engine wrote " +
                             excerpt(m_reference.Output));
@@ -377,14 +371,13 @@ void WindowMonkey::afterVerseAction()
     }
     // Earlier verses were checked when they came; a text only ever grows by
     // whole verses until a new one starts.
-    const std::string wrong =
-        m_form->check(std::u16string_view(shown).substr(m_checkedVerseLength));
+    const std::string wrong = m_form->check(std::string_view(shown).substr(m_checkedVerseLength));
     if (!wrong.empty()) {
         throw MonkeyFailure("Text2 is not well formed: " + wrong);
     }
     m_versesChecked += static_cast<std::int64_t>(
         std::count(shown.begin() + static_cast<std::ptrdiff_t>(m_checkedVerseLength), shown.end(),
-                   u'\n') /
+                   '\n') /
         4);
     m_checkedVerseLength = shown.size();
 }
@@ -395,8 +388,8 @@ void WindowMonkey::checkWordList(bool evenIfLong)
     if (!expected.has_value() || (!evenIfLong && expected->size() > CheapWordListLength)) {
         return;
     }
-    const std::u16string shown = m_window->ReadWordList();
-    const std::u16string wanted = crLfText(*expected);
+    const std::string shown = m_window->ReadWordList();
+    const std::string wanted = crLfText(*expected);
     if (shown != wanted) {
         throw MonkeyFailure("Text1 holds " + excerpt(shown) + " but the events put " +
                             excerpt(wanted) + " there");

@@ -10,8 +10,8 @@
 #include "monkey_settings.h"
 #include "process_memory.h"
 #include "tests/support/fake_verse_window.h"
+#include "tests/support/verse_form_checker.h"
 #include "ui/wumpel_window.h"
-#include "verse_form_checker.h"
 #include "word_list_model.h"
 
 #include <QString>
@@ -21,6 +21,8 @@
 #include <string>
 
 namespace wumpel::monkey {
+
+using testing_support::VerseFormChecker;
 
 // Drives the real window with the generator's events as a user would, on the
 // X clipboard, and checks after every action click what must hold: Text2 shows
@@ -67,7 +69,7 @@ private:
 
     WordListModel m_wordList;
     // What Text2 shows, until an event may have edited it.
-    std::optional<std::u16string> m_output;
+    std::optional<std::string> m_output;
     // What a paste would insert; unknown after a copy of an unknown selection
     // or once the owner has been killed.
     std::optional<QString> m_clipboard;

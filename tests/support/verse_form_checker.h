@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace wumpel::monkey {
+namespace wumpel::testing_support {
 
 // Tells whether a text is a whole number of verses made from one word list,
 // knowing only the verse frame and the article forms, not how the engine draws:
@@ -20,10 +20,10 @@ namespace wumpel::monkey {
 class VerseFormChecker {
 public:
     // wordList as the engine reads it, with CR LF line breaks.
-    explicit VerseFormChecker(std::u16string_view wordList);
+    explicit VerseFormChecker(std::string_view wordList);
 
     // Empty when text is well formed, otherwise what is wrong and where.
-    std::string check(std::u16string_view text) const;
+    std::string check(std::string_view text) const;
 
     std::size_t entryCount() const { return m_entryCount; }
 
@@ -31,20 +31,20 @@ private:
     // Entries that read the same in a verse are interchangeable; counting them
     // as one group keeps the search from trying every order of equal entries.
     struct EntryGroup {
-        std::u16string noun;
+        std::string noun;
         // Known only from the articles "der", "die" and "das"; any other
         // article leaves the gender an earlier verse may have set.
         std::optional<std::size_t> gender;
         int count = 0;
     };
 
-    bool matchVerse(std::u16string_view verse, std::size_t pos, std::size_t slot,
+    bool matchVerse(std::string_view verse, std::size_t pos, std::size_t slot,
                     std::vector<int>& used, long& budget) const;
-    bool matchSlotRest(std::u16string_view verse, std::size_t pos, std::size_t slot,
+    bool matchSlotRest(std::string_view verse, std::size_t pos, std::size_t slot,
                        std::vector<int>& used, long& budget) const;
 
     std::vector<EntryGroup> m_groups;
     std::size_t m_entryCount = 0;
 };
 
-} // namespace wumpel::monkey
+} // namespace wumpel::testing_support

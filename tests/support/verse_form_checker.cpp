@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
-#include "verse_form_checker.h"
+#include "tests/support/verse_form_checker.h"
 
 #include "engine/generator_state.h"
 #include "engine/word_list_parser.h"
 
-#include <QString>
-
-namespace wumpel::monkey {
+namespace wumpel::testing_support {
 namespace {
 
 constexpr std::size_t SlotCount = 9;
@@ -16,78 +14,67 @@ constexpr std::size_t Dative = 1;
 constexpr std::size_t Accusative = 2;
 
 struct Slot {
-    std::u16string_view lead; // empty for the slot of the preposition
+    std::string_view lead; // empty for the slot of the preposition
     std::size_t grammaticalCase;
-    std::u16string_view tail;
+    std::string_view tail;
 };
 
 constexpr std::array<Slot, SlotCount> Frame{{
-    {u"Wenn ", Nominative, u""},
-    {u" mit ", Dative, u""},
-    {u" über ", Accusative, u" springt\r\n"},
-    {u"und ", Nominative, u""},
-    {u" in ", Dative, u""},
-    {u" ", Accusative, u" verschlingt,\r\n"},
-    {u"dann ", Nominative, u""},
-    {u"", Dative, u""},
-    {u" als ", Nominative, u""},
+    {"Wenn ", Nominative, ""},
+    {" mit ", Dative, ""},
+    {" über ", Accusative, " springt\r\n"},
+    {"und ", Nominative, ""},
+    {" in ", Dative, ""},
+    {" ", Accusative, " verschlingt,\r\n"},
+    {"dann ", Nominative, ""},
+    {"", Dative, ""},
+    {" als ", Nominative, ""},
 }};
 constexpr std::size_t PrepositionSlot = 7;
 
-constexpr std::array<std::u16string_view, 15> Prepositions{
-    u" aus ",    u" bei ",   u" mit ", u" nach ", u" von ",   u" zu ",  u" an ",      u" auf ",
-    u" hinter ", u" neben ", u" in ",  u" über ", u" unter ", u" vor ", u" zwischen "};
-constexpr std::array<std::u16string_view, 8> VerbEndings{
-    u" erklingt.", u" versinkt.",    u" stinkt.",   u" hinkt.",
-    u" winkt.",    u" verschlingt.", u" schwingt.", u" umringt."};
+constexpr std::array<std::string_view, 15> Prepositions{
+    " aus ",    " bei ",   " mit ", " nach ", " von ",   " zu ",  " an ",      " auf ",
+    " hinter ", " neben ", " in ",  " über ", " unter ", " vor ", " zwischen "};
+constexpr std::array<std::string_view, 8> VerbEndings{" erklingt.", " versinkt.", " stinkt.",
+                                                      " hinkt.",    " winkt.",    " verschlingt.",
+                                                      " schwingt.", " umringt."};
 
 // [gender][case]: every form an article may take, no article first.
-using Forms = std::array<std::u16string_view, 4>;
+using Forms = std::array<std::string_view, 4>;
 constexpr std::array<std::array<Forms, 3>, 3> ArticleForms{{
-    {{{u"", u"kein", u"ein", u"der"},
-      {u"", u"keinem", u"einem", u"dem"},
-      {u"", u"keinen", u"einen", u"den"}}},
-    {{{u"", u"keine", u"eine", u"die"},
-      {u"", u"keiner", u"einer", u"der"},
-      {u"", u"keine", u"eine", u"die"}}},
-    {{{u"", u"kein", u"ein", u"das"},
-      {u"", u"keinem", u"einem", u"dem"},
-      {u"", u"kein", u"ein", u"das"}}},
+    {{{"", "kein", "ein", "der"}, {"", "keinem", "einem", "dem"}, {"", "keinen", "einen", "den"}}},
+    {{{"", "keine", "eine", "die"}, {"", "keiner", "einer", "der"}, {"", "keine", "eine", "die"}}},
+    {{{"", "kein", "ein", "das"}, {"", "keinem", "einem", "dem"}, {"", "kein", "ein", "das"}}},
 }};
 
-constexpr std::u16string_view VerseEnd = u"\r\n\r\n";
+constexpr std::string_view VerseEnd = "\r\n\r\n";
 
-// Enough for any list the monkey builds; a search that needs more is itself a
+// Enough for any list the tests and the monkey build; a search that needs more is itself a
 // finding worth a look.
 constexpr long SearchBudget = 5000000;
 
-std::optional<std::size_t> genderOf(std::u16string_view article)
+std::optional<std::size_t> genderOf(std::string_view article)
 {
-    if (article == u"der") {
+    if (article == "der") {
         return 0;
     }
-    if (article == u"die") {
+    if (article == "die") {
         return 1;
     }
-    if (article == u"das") {
+    if (article == "das") {
         return 2;
     }
     return std::nullopt;
 }
 
-bool startsWithAt(std::u16string_view text, std::size_t pos, std::u16string_view part)
+bool startsWithAt(std::string_view text, std::size_t pos, std::string_view part)
 {
     return pos <= text.size() && text.substr(pos).starts_with(part);
 }
 
-std::string utf8(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-}
-
 } // namespace
 
-VerseFormChecker::VerseFormChecker(std::u16string_view wordList)
+VerseFormChecker::VerseFormChecker(std::string_view wordList)
 {
     GeneratorState state;
     ParseWordList(state, wordList);
@@ -109,7 +96,7 @@ VerseFormChecker::VerseFormChecker(std::u16string_view wordList)
     }
 }
 
-std::string VerseFormChecker::check(std::u16string_view text) const
+std::string VerseFormChecker::check(std::string_view text) const
 {
     if (text.empty()) {
         return "no verse at all";
@@ -120,21 +107,21 @@ std::string VerseFormChecker::check(std::u16string_view text) const
         // A noun never holds a line break, so each verse ends at its fourth one.
         std::size_t end = verseStart;
         for (int line = 0; line < 4; ++line) {
-            end = text.find(u"\r\n", end);
-            if (end == std::u16string_view::npos) {
+            end = text.find("\r\n", end);
+            if (end == std::string_view::npos) {
                 return "verse " + std::to_string(verseNumber) +
                        " is not three lines and an empty line: " +
-                       utf8(text.substr(verseStart, 300));
+                       std::string(text.substr(verseStart, 300));
             }
             end += 2;
         }
-        const std::u16string_view verse = text.substr(verseStart, end - verseStart);
+        const std::string_view verse = text.substr(verseStart, end - verseStart);
         std::vector<int> used(m_groups.size(), 0);
         long budget = SearchBudget;
         if (!matchVerse(verse, 0, 0, used, budget)) {
             return "verse " + std::to_string(verseNumber) +
                    (budget <= 0 ? " could not be decided: " : " is not made from the list: ") +
-                   utf8(verse.substr(0, 300));
+                   std::string(verse.substr(0, 300));
         }
         verseStart = end;
         ++verseNumber;
@@ -142,11 +129,11 @@ std::string VerseFormChecker::check(std::u16string_view text) const
     return {};
 }
 
-bool VerseFormChecker::matchVerse(std::u16string_view verse, std::size_t pos, std::size_t slot,
+bool VerseFormChecker::matchVerse(std::string_view verse, std::size_t pos, std::size_t slot,
                                   std::vector<int>& used, long& budget) const
 {
     if (slot == SlotCount) {
-        for (const std::u16string_view ending : VerbEndings) {
+        for (const std::string_view ending : VerbEndings) {
             if (startsWithAt(verse, pos, ending) && verse.substr(pos + ending.size()) == VerseEnd) {
                 return true;
             }
@@ -154,7 +141,7 @@ bool VerseFormChecker::matchVerse(std::u16string_view verse, std::size_t pos, st
         return false;
     }
     if (slot == PrepositionSlot) {
-        for (const std::u16string_view preposition : Prepositions) {
+        for (const std::string_view preposition : Prepositions) {
             if (startsWithAt(verse, pos, preposition) &&
                 matchSlotRest(verse, pos + preposition.size(), slot, used, budget)) {
                 return true;
@@ -162,13 +149,13 @@ bool VerseFormChecker::matchVerse(std::u16string_view verse, std::size_t pos, st
         }
         return false;
     }
-    const std::u16string_view lead = Frame.at(slot).lead;
+    const std::string_view lead = Frame.at(slot).lead;
     return startsWithAt(verse, pos, lead) &&
            matchSlotRest(verse, pos + lead.size(), slot, used, budget);
 }
 
 // The article, a blank, the noun of an entry not yet used, and the slot's tail.
-bool VerseFormChecker::matchSlotRest(std::u16string_view verse, std::size_t pos, std::size_t slot,
+bool VerseFormChecker::matchSlotRest(std::string_view verse, std::size_t pos, std::size_t slot,
                                      std::vector<int>& used, long& budget) const
 {
     if (--budget <= 0) {
@@ -184,17 +171,17 @@ bool VerseFormChecker::matchSlotRest(std::u16string_view verse, std::size_t pos,
             if (group.gender.has_value() && *group.gender != gender) {
                 continue;
             }
-            for (const std::u16string_view article : ArticleForms.at(gender).at(grammaticalCase)) {
+            for (const std::string_view article : ArticleForms.at(gender).at(grammaticalCase)) {
                 std::size_t at = pos;
                 if (!startsWithAt(verse, at, article)) {
                     continue;
                 }
                 at += article.size();
-                if (!startsWithAt(verse, at, u" ") || !startsWithAt(verse, at + 1, group.noun)) {
+                if (!startsWithAt(verse, at, " ") || !startsWithAt(verse, at + 1, group.noun)) {
                     continue;
                 }
                 at += 1 + group.noun.size();
-                const std::u16string_view tail = Frame.at(slot).tail;
+                const std::string_view tail = Frame.at(slot).tail;
                 if (!startsWithAt(verse, at, tail)) {
                     continue;
                 }
@@ -210,4 +197,4 @@ bool VerseFormChecker::matchSlotRest(std::u16string_view verse, std::size_t pos,
     return false;
 }
 
-} // namespace wumpel::monkey
+} // namespace wumpel::testing_support
