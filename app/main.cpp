@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window to its installed entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.wumpel.Wumpel"));
     wumpel::useGermanQtTexts(application);
+    wumpel::useLayoutFaceForQtTexts();
 
     const auto window = wumpel::fitToScreen(std::make_unique<wumpel::WumpelWindow>(),
                                             *QGuiApplication::primaryScreen());

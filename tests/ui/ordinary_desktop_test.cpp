@@ -58,6 +58,8 @@ private slots:
     {
         QApplication::setPalette(darkPalette());
         QVERIFY(useGermanQtTexts(*QCoreApplication::instance()));
+        m_desktopFont = QGuiApplication::font();
+        useLayoutFaceForQtTexts();
     }
 
     // 4.5:1 in every colour group, or black where even black falls short (it
@@ -140,6 +142,19 @@ private slots:
         QCOMPARE(menu->actions().at(0)->text(), QString("&Rückgängig\tStrg+Z"));
         QCOMPARE(menu->actions().last()->text(), QString("Alles auswählen\tStrg+A"));
     }
+
+    void contextMenuIsSetInTheSansFace()
+    {
+        const auto window = makeShownWindow();
+        const std::unique_ptr<QMenu> menu(
+            objectAs<QPlainTextEdit>(*window, "Text2")->createStandardContextMenu());
+        const QFontInfo face(menu->font());
+        QCOMPARE(face.family(), QString("Liberation Sans"));
+        QCOMPARE(menu->font().pointSizeF(), m_desktopFont.pointSizeF());
+    }
+
+private:
+    QFont m_desktopFont;
 };
 
 int main(int argc, char* argv[])
