@@ -23,8 +23,7 @@ int main(int argc, char* argv[])
     wumpel::useGermanQtTexts(application);
     wumpel::useLayoutFaceForQtTexts();
 
-    const auto window = wumpel::fitToScreen(std::make_unique<wumpel::WumpelWindow>(),
-                                            *QGuiApplication::primaryScreen());
-    window->show();
+    wumpel::FittedWindow window(std::make_unique<wumpel::WumpelWindow>());
+    window.showOn(*QGuiApplication::primaryScreen());
     return QApplication::exec();
 }

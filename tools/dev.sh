@@ -35,7 +35,7 @@ readonly test_packages=(
     appstream desktop-file-utils
     clang libclang-rt-14-dev
     lintian file man-db devscripts
-    xvfb xclip
+    xvfb xclip weston
     chromium chromium-driver python3-selenium
 )
 # The page: emscripten runs its JS optimizer on node, which needs node-acorn.
