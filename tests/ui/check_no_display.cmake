@@ -35,8 +35,6 @@ check("wumpel: no display found (cannot reach the X11 display \":999\")" DISPLAY
 # Qt tries Wayland first where a Wayland display is named, then X11.
 check("wumpel: no display found (cannot reach the Wayland display \"wumpel-gone\"; DISPLAY is unset)"
     WAYLAND_DISPLAY=wumpel-gone)
-check("wumpel: no display found (cannot reach the Wayland display \"wumpel-gone\"; cannot reach the X11 display \":999\")"
-    WAYLAND_DISPLAY=wumpel-gone DISPLAY=:999)
 # A platform named in QT_QPA_PLATFORM is the only one tried, and -platform
 # on the command line wins over it.
 check("wumpel: no display found (cannot reach the Wayland display \"${SCRATCH}/gone\")"
