@@ -26,15 +26,16 @@ readonly fuzzers=(engine cli_input)
 # From Debian's own packages: what building and starting the window needs,
 # and what the whole suite needs on top of that.
 readonly run_packages=(
-    build-essential cmake libutfcpp-dev
-    qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n
+    build-essential cmake pkgconf libutfcpp-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev libwayland-dev
+    fonts-liberation2 qt6-translations-l10n qt6-wayland
 )
 readonly test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev time
     appstream desktop-file-utils
     clang libclang-rt-14-dev
     lintian file man-db mandoc devscripts
-    xvfb xclip libxcb1-dev
+    xvfb xclip weston
     chromium chromium-driver python3-selenium poppler-utils
 )
 # The page: emscripten runs its JS optimizer on node, which needs node-acorn.

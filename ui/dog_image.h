@@ -8,6 +8,7 @@
 
 #include <QIcon>
 #include <QSize>
+#include <QWidget>
 
 namespace wumpel {
 
@@ -17,5 +18,21 @@ inline constexpr QSize DogSize(32, 32);
 // At DogSize the icon is the 16-colour picture itself, so a screen at scale 1
 // shows exactly that; a denser screen gets the rendering that fills its pixels.
 QIcon dogIcon();
+
+// The dog in the window's corner, DogSize large, drawn at the density of the
+// screen it is on. A screen reader finds it as a picture, by its accessible
+// name.
+class DogPicture final : public QWidget {
+    Q_OBJECT
+
+public:
+    DogPicture(QIcon dog, const QString& accessibleName, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QIcon m_dog;
+};
 
 } // namespace wumpel

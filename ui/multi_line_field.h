@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace wumpel {
 
@@ -19,6 +20,11 @@ namespace wumpel {
 // whose owner has gone, or does not answer within Qt's clipboard timeout, lists
 // no formats, and Ctrl+V on it crashed the program. The fields hold plain text
 // only, so the text is all they need, and Qt's path is never taken.
+//
+// Copy and drag offer the plain text of the selection alone. Qt 6 adds
+// text/markdown (and HTML) written from the document, where every line
+// becomes a paragraph of its own: an application that prefers markdown would
+// paste the verses with an empty line after each line.
 //
 // Ctrl+Y redoes, as Ctrl+Shift+Z does; Qt binds it only on Windows.
 //
@@ -39,6 +45,13 @@ public:
     void forgetHistoryBeforeEachPaste() { m_forgetHistoryBeforePaste = true; }
 
 protected:
+    QMimeData* createMimeDataFromSelection() const override
+    {
+        auto* plain = new QMimeData;
+        plain->setText(Edit::textCursor().selection().toPlainText());
+        return plain;
+    }
+
     void insertFromMimeData(const QMimeData* source) override
     {
         const QString text = source->text();

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt_texts.h"
 
+#include "ui/window_layout.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QString>
 #include <QTranslator>
@@ -19,6 +22,11 @@ bool useGermanQtTexts(QCoreApplication& application)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void useLayoutFaceForQtTexts()
+{
+    QGuiApplication::setFont(withFamiliesOf(QGuiApplication::font(), Face::MsSansSerif));
 }
 
 } // namespace wumpel

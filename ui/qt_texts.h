@@ -12,4 +12,10 @@ namespace wumpel {
 // where Qt's German translation (qt6-translations-l10n) is not installed.
 bool useGermanQtTexts(QCoreApplication& application);
 
+// Sets Qt's own texts in the layout's sans face, at the desktop's size. Qt
+// takes fontconfig's default face for them, and with only the Liberation faces
+// installed fontconfig answers with Liberation Mono: the context menus were
+// set in a typewriter face.
+void useLayoutFaceForQtTexts();
+
 } // namespace wumpel

@@ -2,33 +2,98 @@
 // SPDX-License-Identifier: MIT
 #include "ui/screen_fit.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
-#include <QScrollArea>
-#include <QStyle>
+#include <QWindow>
 
 namespace wumpel {
 
-std::unique_ptr<QWidget> fitToScreen(std::unique_ptr<WumpelWindow> window, const QScreen& screen)
+FittedWindow::FittedWindow(std::unique_ptr<WumpelWindow> window)
 {
-    // The frame is the window manager's and unknown before the window is
-    // shown; the style's title bar height stands in for it.
-    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const QSize workArea = screen.availableGeometry().size() - QSize(0, titleBar);
-    if (window->width() <= workArea.width() && window->height() <= workArea.height()) {
-        return window;
+    setWindowTitle(window->windowTitle());
+    setWindowIcon(window->windowIcon());
+    setFrameShape(QFrame::NoFrame);
+    // The focus walks the window's objects alone, as in the bare window.
+    setFocusPolicy(Qt::NoFocus);
+    setWidget(window.release());
+}
+
+void FittedWindow::showOn(const QScreen& screen)
+{
+    m_workArea = screen.availableGeometry();
+    m_learnsByMaximising = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool windowAloneFits =
+        widget()->width() <= m_workArea.width() && widget()->height() <= m_workArea.height();
+    if (m_learnsByMaximising || !windowAloneFits) {
+        scrollWithinWorkArea();
+    } else {
+        fixToWindow();
     }
-    auto area = std::make_unique<QScrollArea>();
-    area->move(screen.availableGeometry().topLeft());
-    area->setWindowTitle(window->windowTitle());
-    area->setWindowIcon(window->windowIcon());
-    area->setFrameShape(QFrame::NoFrame);
-    const QSize laidOut = window->size();
-    area->setWidget(window.release());
+    // The frame is known once the window system has shown the window, which it
+    // reports by exposing it.
+    create();
+    windowHandle()->installEventFilter(this);
+    show();
+}
+
+bool FittedWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool shownOrResized = event->type() == QEvent::Expose || event->type() == QEvent::Resize;
+    if (watched == windowHandle() && shownOrResized && windowHandle()->isExposed()) {
+        decideOnceShown();
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void FittedWindow::showAsLaidOut()
+{
+    // Shown anew rather than restored: the compositor would keep the
+    // maximised size for a window that was never shown at a size of its own.
+    hide();
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    fixToWindow();
+    show();
+}
+
+void FittedWindow::decideOnceShown()
+{
+    const QSize shown = windowHandle()->size();
+    if (m_learnsByMaximising) {
+        // The compositor's maximised size comes apart from the exposure; until
+        // it has come, the window has the size it asked for.
+        if (shown == m_askedSize) {
+            return;
+        }
+        windowHandle()->removeEventFilter(this);
+        // Maximised, the window has all the room the compositor leaves it.
+        if (shown.width() >= widget()->width() && shown.height() >= widget()->height()) {
+            QMetaObject::invokeMethod(this, &FittedWindow::showAsLaidOut, Qt::QueuedConnection);
+        }
+        return;
+    }
+    windowHandle()->removeEventFilter(this);
+    const QSize framed = windowHandle()->frameGeometry().size();
+    if (framed.width() > m_workArea.width() || framed.height() > m_workArea.height()) {
+        scrollWithinWorkArea();
+    }
+}
+
+void FittedWindow::fixToWindow()
+{
+    setFixedSize(widget()->size());
+}
+
+void FittedWindow::scrollWithinWorkArea()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    move(m_workArea.topLeft());
     // Maximised, the window manager fits the frame to the work area exactly;
     // restored, the size is near it and can be changed.
-    area->resize(laidOut.boundedTo(workArea));
-    area->setWindowState(Qt::WindowMaximized);
-    return area;
+    m_askedSize = widget()->size().boundedTo(m_workArea.size());
+    resize(m_askedSize);
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 } // namespace wumpel

@@ -9,15 +9,20 @@
 
 namespace wumpel {
 
-QFont fontFor(FontSpec font)
+QFont withFamiliesOf(QFont font, Face face)
 {
     QStringList families;
-    for (const std::string_view family : fontFamilies(font.face)) {
+    for (const std::string_view family : fontFamilies(face)) {
         families << qString(family);
     }
-    QFont result;
-    result.setFamilies(families);
-    result.setStyleHint(font.face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    font.setFamilies(families);
+    font.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    return font;
+}
+
+QFont fontFor(FontSpec font)
+{
+    QFont result = withFamiliesOf(QFont(), font.face);
     result.setPixelSize(pixelSize(font));
     result.setWeight(font.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     return result;

@@ -27,4 +27,8 @@ constexpr QRect pixelRect(TwipsRect box)
 // face of the same kind where none of the list is installed.
 QFont fontFor(FontSpec font);
 
+// font asking for the face's families as fontFor does, its size and the rest
+// unchanged.
+QFont withFamiliesOf(QFont font, Face face);
+
 } // namespace wumpel

@@ -5,7 +5,7 @@
 #include "engine/actions.h"
 #include "frontend/example_word_lists.h"
 #include "ui/click_filter.h"
-#include "ui/clickable_label_accessible.h"
+#include "ui/clickable_accessible.h"
 #include "ui/dog_image.h"
 #include "ui/flat_button_face.h"
 #include "ui/line_breaks.h"
@@ -76,6 +76,7 @@ WumpelWindow::WumpelWindow(GeneratorState state, std::unique_ptr<RandomSource> r
 
     // Siblings stack in the order they are made, so the labels come first: the
     // text fields and the button then lie above them, and Label3 above Eingabe.
+    new DogPicture(m_dog, windowTitle(), this);
     buildLabels();
     buildFields();
 
@@ -159,6 +160,7 @@ QLineEdit* WumpelWindow::addExampleField(const ObjectLayout& layout, int number)
     // The list belongs to the field, whatever the user has typed into it.
     connect(ClickFilter::watch(field), &ClickFilter::clicked, this,
             [this, number] { loadExample(number); });
+    exposePressAction(field);
     return field;
 }
 
@@ -180,7 +182,7 @@ ClickFilter* WumpelWindow::addClickableLabel(const ObjectLayout& layout,
 {
     QLabel* label = addLabel(layout);
     ClickFilter* filter = ClickFilter::watch(label);
-    exposeAsButton(label);
+    exposePressAction(label);
     label->setAccessibleName(accessibleName.isEmpty() ? label->text() : accessibleName);
     return filter;
 }
@@ -218,7 +220,6 @@ void WumpelWindow::paintEvent(QPaintEvent* /*event*/)
     // Painted here rather than set as the window's palette, which every child
     // would inherit down to its scroll bars.
     painter.fillRect(rect(), QColor::fromRgb(layout::Background));
-    painter.drawPixmap(QPoint(0, 0), m_dog.pixmap(DogSize, devicePixelRatioF()));
 }
 
 // Qt carries no exception through its event loop, so one that an action

@@ -20,7 +20,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -43,10 +43,17 @@ QPalette darkPalette()
     return dark;
 }
 
-std::unique_ptr<QWidget> fittedWindow(const QScreen* screen)
+// Shown on the screen, once the decision that waits for the frame is made.
+std::unique_ptr<FittedWindow> fittedWindow(const QScreen* screen)
 {
-    return fitToScreen(
-        std::make_unique<WumpelWindow>(std::make_unique<SeededRandomSource>(TestSeed)), *screen);
+    auto shown = std::make_unique<FittedWindow>(
+        std::make_unique<WumpelWindow>(std::make_unique<SeededRandomSource>(TestSeed)));
+    shown->showOn(*screen);
+    if (!QTest::qWaitForWindowExposed(shown.get())) {
+        qFatal("the window was not shown");
+    }
+    QCoreApplication::processEvents();
+    return shown;
 }
 
 } // namespace
@@ -59,6 +66,8 @@ private slots:
     {
         QApplication::setPalette(darkPalette());
         QVERIFY(useGermanQtTexts(*QCoreApplication::instance()));
+        m_desktopFont = QGuiApplication::font();
+        useLayoutFaceForQtTexts();
     }
 
     // 4.5:1 in every colour group, or black where even black falls short (it
@@ -111,24 +120,34 @@ private slots:
     void windowStaysFixedWhereTheScreenHoldsIt()
     {
         const auto shown = fittedWindow(QGuiApplication::screens().at(0));
-        QVERIFY(qobject_cast<WumpelWindow*>(shown.get()) != nullptr);
+        QVERIFY(!shown->isMaximized());
+        QCOMPARE(shown->size(), QSize(808, 535));
         QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        QVERIFY(!shown->verticalScrollBar()->isVisible());
+        QVERIFY(!shown->horizontalScrollBar()->isVisible());
+    }
+
+    // Small: the window alone does not fit. Tight: it does, by a pixel, but
+    // not with its frame, which only the shown window knows.
+    void everyObjectCanBeScrolledToOnASmallScreen_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("small") << 1;
+        QTest::newRow("tight") << 2;
     }
 
     void everyObjectCanBeScrolledToOnASmallScreen()
     {
-        const QScreen* small = QGuiApplication::screens().at(1);
+        QFETCH(int, screen);
+        const QScreen* small = QGuiApplication::screens().at(screen);
         const auto shown = fittedWindow(small);
-        auto* area = qobject_cast<QScrollArea*>(shown.get());
-        QVERIFY(area != nullptr);
-        area->show();
-        QVERIFY(QTest::qWaitForWindowExposed(area));
-        QVERIFY(small->availableGeometry().contains(area->frameGeometry()));
-        auto& window = *qobject_cast<WumpelWindow*>(area->widget());
+        QVERIFY(shown->isMaximized());
+        QVERIFY(small->availableGeometry().contains(shown->frameGeometry()));
+        auto& window = *qobject_cast<WumpelWindow*>(shown->widget());
         for (QWidget* object : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            area->ensureWidgetVisible(object);
-            const QPoint centre = object->mapTo(area, object->rect().center());
-            QVERIFY2(area->viewport()->geometry().contains(centre),
+            shown->ensureWidgetVisible(object);
+            const QPoint centre = object->mapTo(shown.get(), object->rect().center());
+            QVERIFY2(shown->viewport()->geometry().contains(centre),
                      qPrintable(object->objectName()));
         }
     }
@@ -141,11 +160,25 @@ private slots:
         QCOMPARE(menu->actions().at(0)->text(), QString("&Rückgängig\tStrg+Z"));
         QCOMPARE(menu->actions().last()->text(), QString("Alles auswählen\tStrg+A"));
     }
+
+    void contextMenuIsSetInTheSansFace()
+    {
+        const auto window = makeShownWindow();
+        const std::unique_ptr<QMenu> menu(
+            objectAs<QPlainTextEdit>(*window, "Text2")->createStandardContextMenu());
+        const QFontInfo face(menu->font());
+        QCOMPARE(face.family(), QString("Liberation Sans"));
+        QCOMPARE(menu->font().pointSizeF(), m_desktopFont.pointSizeF());
+    }
+
+private:
+    QFont m_desktopFont;
 };
 
 int main(int argc, char* argv[])
 {
-    // Two screens, one too small for the window (1024 x 768 at 150 %), and only
+    // Three screens, one too small for the window (1024 x 768 at 150 %), one a
+    // pixel taller than the window and so too small for its frame, and only
     // DejaVu, which comes with fontconfig, and the package's Liberation faces,
     // without fontconfig's aliases: the window must find its faces by name.
     const QTemporaryDir scratch;
@@ -155,7 +188,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     screens.write(R"({"screens": [{"name": "large", "width": 1920, "height": 1080},
-        {"name": "small", "x": 1920, "width": 682, "height": 512}]})");
+        {"name": "small", "x": 1920, "width": 682, "height": 512},
+        {"name": "tight", "x": 2602, "width": 1024, "height": 536}]})");
     fonts.write(("<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
                  "<dir>/usr/share/fonts/truetype/liberation2</dir><cachedir>" +
                  scratch.filePath("cache") + "</cachedir></fontconfig>")

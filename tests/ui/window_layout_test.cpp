@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wumpel developers
 // SPDX-License-Identifier: MIT
+#include "frontend/example_word_lists.h"
 #include "offscreen_test_main.h"
 #include "ui/dog_image.h"
 #include "ui/line_breaks.h"
@@ -81,8 +82,9 @@ constexpr const char* Information =
 
 const QColor Standard;
 
-// Eingabe, Text1 to Text5, Übernehmen, Label1 to Label3 and Command1.
-constexpr int ObjectCount = 11;
+// Eingabe, Text1 to Text5, Übernehmen, Label1 to Label3 and Command1, and the
+// dog's picture.
+constexpr int ObjectCount = 12;
 
 } // namespace
 
@@ -182,16 +184,56 @@ private slots:
         QCOMPARE(accessible->state().focusable, false);
     }
 
-    void pressFromAssistiveTechnologyClicksTheLabel()
+    // Example 1 is a label, examples 2 and 3 are text fields and stay text
+    // fields; each loads its list when a screen reader presses it.
+    void pressFromAssistiveTechnologyLoadsTheExample_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QStringList>("actions");
+        const QString press = QAccessibleActionInterface::pressAction();
+        const QString focus = QAccessibleActionInterface::setFocusAction();
+        QTest::newRow("Label3") << 1 << QAccessible::Button << QStringList{press};
+        QTest::newRow("Text4") << 2 << QAccessible::EditableText << QStringList{press, focus};
+        QTest::newRow("Text5") << 3 << QAccessible::EditableText << QStringList{press, focus};
+    }
+
+    void pressFromAssistiveTechnologyLoadsTheExample()
+    {
+        QFETCH(int, number);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QStringList, actions);
+        const auto window = makeShownWindow();
+        QWidget* example = object(*window, QTest::currentDataTag());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(example);
+        QCOMPARE(accessible->role(), role);
+        QCOMPARE(accessible->text(QAccessible::Name), QString("Beispiel %1").arg(number));
+        QAccessibleActionInterface* actionable = accessible->actionInterface();
+        QVERIFY(actionable != nullptr);
+        QCOMPARE(actionable->actionNames(), actions);
+        actionable->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(window->ReadWordList(), exampleWordList(number));
+        if (auto* field = qobject_cast<QLineEdit*>(example)) {
+            QAccessibleTextInterface* text = accessible->textInterface();
+            QVERIFY(text != nullptr);
+            QCOMPARE(text->text(0, text->characterCount()), field->text());
+            QVERIFY(accessible->state().editable);
+            const QRect digit = text->characterRect(0);
+            QVERIFY(QRect(field->mapToGlobal(QPoint(0, 0)), field->size()).contains(digit));
+            QCOMPARE(text->offsetAtPoint(QPoint(digit.left() + 1, digit.center().y())), 0);
+        }
+    }
+
+    void dogIsAPictureNamedWumpel()
     {
         const auto window = makeShownWindow();
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(object(*window, "Label3"));
-        QAccessibleActionInterface* actions = accessible->actionInterface();
-        QVERIFY(actions != nullptr);
-        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(window->ReadWordList().starts_with("Der Gott\r\n"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.get());
+        QAccessibleInterface* dog = accessible->childAt(window->mapToGlobal(QPoint(16, 16)).x(),
+                                                        window->mapToGlobal(QPoint(16, 16)).y());
+        QVERIFY(dog != nullptr);
+        QCOMPARE(dog->role(), QAccessible::Graphic);
+        QCOMPARE(dog->text(QAccessible::Name), QString("Wumpel"));
+        QCOMPARE(dog->rect().size(), DogSize);
     }
 
     void windowIsFixedAndTitled()

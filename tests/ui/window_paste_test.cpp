@@ -101,6 +101,31 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit);
     }
 
+    // The verses as they stand: Qt's markdown would put an empty line after
+    // every line, its HTML would bring the field's font along.
+    void copyOffersThePlainTextAlone_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Text1") << "Text1";
+        QTest::newRow("Text2") << "Text2";
+        QTest::newRow("Text3") << "Text3";
+    }
+
+    void copyOffersThePlainTextAlone()
+    {
+        QFETCH(QString, field);
+        const auto window = makeShownWindow();
+        click(*window, "Label3");
+        click(*window, "Übernehmen");
+        click(*window, "Label1");
+        QWidget* edit = focusedField(*window, field);
+        press(edit, Qt::Key_A, Qt::ControlModifier);
+        press(edit, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QCOMPARE(copied->formats(), QStringList{"text/plain"});
+        QCOMPARE(copied->text(), textOf(edit));
+    }
+
     void shortPasteReplacesALongPastedLine_data()
     {
         QTest::addColumn<QString>("field");
