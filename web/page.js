@@ -64,6 +64,20 @@ function pageFontStack(object) {
     return quoted.concat(object.generic).join(', ');
 }
 
+// Qt sets the information text's lines with the baseline at four fifths of the
+// line from its top; a browser centres the face's taller ascent and descent on
+// the line instead, which puts the baseline a pixel lower, and the window's
+// bottom edge then cuts the descenders of the last line. The same faces with
+// an ascent and descent of four and one fifth of the type size put the
+// baseline where Qt does.
+function pageFontStackAsQtSetsLines(object) {
+    var name = object.name + ' lines';
+    var faces = object.families.map(function (family) { return 'local("' + family + '")'; });
+    document.fonts.add(new FontFace(name, faces.join(', '),
+        { ascentOverride: '80%', descentOverride: '20%', lineGapOverride: '0%' }));
+    return '"' + name + '", ' + object.generic;
+}
+
 function pagePlace(layout) {
     var window = pageObject('Wumpel');
     window.style.width = layout.width + 'px';
@@ -75,7 +89,8 @@ function pagePlace(layout) {
         style.top = object.top + 'px';
         style.width = object.width + 'px';
         style.height = object.height + 'px';
-        style.fontFamily = pageFontStack(object);
+        style.fontFamily = object.name === 'Text3' ? pageFontStackAsQtSetsLines(object)
+                                                   : pageFontStack(object);
         style.fontSize = object.pixelSize + 'px';
         style.fontWeight = object.bold ? '700' : '400';
         if (object.background !== null) {
