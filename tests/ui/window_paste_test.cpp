@@ -69,6 +69,16 @@ void dropText(QPlainTextEdit* field, const QString& text, QPoint at)
 
 enum class Edit { Cut, Delete, Backspace, Type, Undo, UndoThenRedo, Drop };
 
+// One row for each multi-line field: the word list, the output and the
+// information text.
+void addMultiLineFieldRows()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("Text1") << "Text1";
+    QTest::newRow("Text2") << "Text2";
+    QTest::newRow("Text3") << "Text3";
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
@@ -79,13 +89,7 @@ class WindowPasteTest : public QObject {
 private slots:
     // An X clipboard whose owner is gone, or does not answer in time, lists no
     // formats at all; so does this one.
-    void pasteFromAClipboardWithoutFormatsChangesNothing_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("Text1") << "Text1";
-        QTest::newRow("Text2") << "Text2";
-        QTest::newRow("Text3") << "Text3";
-    }
+    void pasteFromAClipboardWithoutFormatsChangesNothing_data() { addMultiLineFieldRows(); }
 
     void pasteFromAClipboardWithoutFormatsChangesNothing()
     {
@@ -103,13 +107,7 @@ private slots:
 
     // The verses as they stand: Qt's markdown would put an empty line after
     // every line, its HTML would bring the field's font along.
-    void copyOffersThePlainTextAlone_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("Text1") << "Text1";
-        QTest::newRow("Text2") << "Text2";
-        QTest::newRow("Text3") << "Text3";
-    }
+    void copyOffersThePlainTextAlone_data() { addMultiLineFieldRows(); }
 
     void copyOffersThePlainTextAlone()
     {
